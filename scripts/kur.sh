@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need (only the missing ones) and builds
+# the program into build/ (or $TESSARO_BUILD). Sourced by baslat and test.
+set -euo pipefail
+
+KOK="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+INSA="${TESSARO_BUILD:-$KOK/build}"
+PAKETLER=(build-essential cmake ccache qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+  libgl-dev libsqlite3-dev sqlite3 libcups2-dev cups printer-driver-cups-pdf poppler-utils
+  fonts-liberation fontconfig)
+
+eksik=()
+for p in "${PAKETLER[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || eksik+=("$p")
+done
+if [ ${#eksik[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  echo "Eksik paketler kuruluyor: ${eksik[*]}"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${eksik[@]}" >/dev/null
+fi
+
+insa_et() { # insa_et KLASOR [cmake seçenekleri...]
+  local klasor="$1"; shift
+  cmake -S "$KOK" -B "$klasor" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$klasor" -j "$(nproc)"
+}

@@ -1,0 +1,14 @@
+#include "OrtakDeğişkenlerModülü.h"
+
+#include "data/Veritabanı.h"
+
+VeritabanıBağlantısı Veritabanı;
+QString ProgramBaşlığı;
+QString ProgramKlasörü;
+QString AyarUygulamaAdı;
+QColor VurguRengi;
+QString KurumAdı;
+bool YazıcıVar = false;
+bool YazıcıSeçimiİptal = false;
+bool DeğiştirmeModu = false;
+QDate SeçilenTarih;

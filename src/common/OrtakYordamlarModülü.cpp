@@ -1,0 +1,28 @@
+#include "OrtakYordamlarModülü.h"
+
+#include "OrtakDeğişkenlerModülü.h"
+#include "TürkçeMetin.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+void MesajKutusunuOrtala() {}
+
+void AlanıVurgula(QLineEdit* kutu, QLabel* etiket)
+{
+    kutu->setSelection(0, int(kutu->text().size()));
+    QPalette renkler = etiket->palette();
+    renkler.setColor(QPalette::WindowText, VurguRengi);
+    etiket->setPalette(renkler);
+}
+
+int ListedeBul(const QListWidget* liste, const QString& metin)
+{
+    if (metin.isEmpty())
+        return -1;
+    for (int i = 0; i < liste->count(); ++i)
+        if (TürkçeBaşlıyorMu(liste->item(i)->text(), metin))
+            return i;
+    return -1;
+}

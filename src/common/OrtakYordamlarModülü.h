@@ -1,0 +1,20 @@
+#pragma once
+// Shared window routines: the message-box centring, the highlight of a focused entry box and
+// the search of a list by the beginning of its entries' texts.
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QString;
+
+// Arms a one-shot centring of the next top-level window shown (the message box raised right
+// after the call) over the window that is active now. Nothing moves when that window has a
+// negative coordinate; an arming that no window follows lapses when the event loop next runs.
+void MesajKutusunuOrtala();
+
+// Selects the whole text of the box and paints the label in VurguRengi.
+void AlanıVurgula(QLineEdit* kutu, QLabel* etiket);
+
+// Index of the first entry, from the top, whose text begins with metin without regard to
+// letter case (Turkish rules); -1 when none does or metin is empty.
+int ListedeBul(const QListWidget* liste, const QString& metin);

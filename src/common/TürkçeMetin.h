@@ -1,0 +1,16 @@
+#pragma once
+// Text rules that follow Turkish letters: I and ı, İ and i are two pairs, whatever the
+// platform's locale says.
+
+#include <QString>
+
+QString TürkçeBüyükHarf(const QString& metin); // i -> İ, ı -> I, then upper case
+QString TürkçeKüçükHarf(const QString& metin); // I -> ı, İ -> i, then lower case
+
+// True when metin begins with baş, without regard to letter case.
+bool TürkçeBaşlıyorMu(const QString& metin, const QString& baş);
+
+// Each word capitalised, the rest in small letters; leading and trailing spaces removed.
+QString İlkHarfleriBüyüt(const QString& metin);
+// The last word in capitals; a single word is returned trimmed but unchanged.
+QString SoyadıBüyüt(const QString& metin);

@@ -1,0 +1,112 @@
+#pragma once
+// The connection to the database file and its two kinds of record set, over SQLite.
+//
+// Statements arrive in the desktop-database dialect the program builds (DELETE *, #m/d/yyyy#
+// date literals) and pass through DeyimÇevirici on their way to SQLite. Every failure is
+// thrown as Hata with the engine number of the mapping table in Veritabanı.cpp.
+
+#include <QString>
+#include <QVariant>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace detay {
+struct BağlantıKapatıcı
+{
+    void operator()(sqlite3* b) const;
+};
+struct DeyimKapatıcı
+{
+    void operator()(sqlite3_stmt* d) const;
+};
+using BağlantıTutucu = std::unique_ptr<sqlite3, BağlantıKapatıcı>;
+using DeyimTutucu = std::unique_ptr<sqlite3_stmt, DeyimKapatıcı>;
+} // namespace detay
+
+// A forward-only result of a SELECT: rows in the statement's order.
+class SonuçKümesi
+{
+public:
+    SonuçKümesi(sqlite3* bağlantı, detay::DeyimTutucu deyim);
+
+    bool EOF_() const { return son_; }  // no current row: past the last one
+    bool BOF_() const { return baş_; }  // the set was empty from the start
+    QVariant Alan(const QString& sütun) const; // null for SQL NULL; DATE columns as QDate
+    QVariant Alan(int konum) const;
+    void SonrakineGeç();
+    void Kapat();
+
+private:
+    void Adımla();
+    sqlite3* bağlantı_;
+    detay::DeyimTutucu deyim_;
+    bool son_ = true;
+    bool baş_ = true;
+};
+
+// A whole table opened by name, first row current; rows are added or edited through a buffer
+// that Güncelle writes in one statement.
+class TabloKümesi
+{
+public:
+    TabloKümesi(sqlite3* bağlantı, QString tablo);
+
+    bool EOF_() const { return !satır_.has_value(); }
+    QVariant Alan(const QString& sütun) const;
+    void AlanıAyarla(const QString& sütun, const QVariant& değer);
+    void SonrakineGeç();
+    void YeniEkle(); // AddNew
+    void Düzenle();  // Edit the current row
+    void Güncelle(); // Update: store the new or edited row
+    void Kapat();
+
+private:
+    enum class Kip { Okuma, Ekleme, Düzenleme };
+    void SatırıOku(const QString& koşul, qint64 sonraki);
+    sqlite3* bağlantı_;
+    QString tablo_;
+    std::vector<QString> sütunlar_;
+    std::optional<qint64> satır_; // rowid of the current row
+    std::map<QString, QVariant> değerler_;
+    std::map<QString, QVariant> tampon_;
+    Kip kip_ = Kip::Okuma;
+};
+
+class VeritabanıBağlantısı
+{
+public:
+    VeritabanıBağlantısı();
+    ~VeritabanıBağlantısı();
+
+    // Opens the file for reading and writing (not exclusively) and checks that it is a
+    // database. Replaces any earlier connection.
+    void Aç(const QString& yol);
+    bool AçıkMı() const { return bağlantı_ != nullptr; }
+    void Kapat();
+
+    void Çalıştır(const QString& deyim);                    // DELETE, INSERT, UPDATE
+    SonuçKümesi KayıtKümesiAç(const QString& seçim);         // SELECT, forward only
+    TabloKümesi TabloAç(const QString& tablo);               // a whole table by name
+
+    // Writes a compacted copy of the file at kaynak to hedef; hedef is replaced only once the
+    // copy is complete, so a failure leaves whatever stood at hedef untouched.
+    static void Sıkıştır(const QString& kaynak, const QString& hedef);
+
+    sqlite3* Tutamaç() const { return bağlantı_.get(); }
+
+private:
+    sqlite3* Bağlantı() const;
+    detay::BağlantıTutucu bağlantı_;
+};
+
+// Registers the Turkish collations on a connection (used by the connection itself and by the
+// tool that writes the initial file).
+void TürkçeSıralamalarıKaydet(sqlite3* bağlantı);
+
+// The engine error for an SQLite result code (see the table in Veritabanı.cpp).
+[[noreturn]] void SQLiteHatası(sqlite3* bağlantı, int kod, bool açılışta = false);

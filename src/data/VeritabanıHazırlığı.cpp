@@ -1,0 +1,107 @@
+#include "VeritabanıHazırlığı.h"
+
+#include "SistemKaydıİşlemleriModülü.h"
+#include "Veritabanı.h"
+#include "common/Hata.h"
+#include "common/Korumalar.h"
+#include "common/OrtakApilerModülü.h"
+#include "common/OrtakDeğişkenlerModülü.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+
+void Başarısız(const QString& ne, const QString& yol)
+{
+    throw Hata(75, ne + QStringLiteral(": ") + QDir::toNativeSeparators(yol));
+}
+
+// A byte-for-byte copy that appears at hedef only once it is complete.
+void Kopyala(const QString& kaynak, const QString& hedef)
+{
+    const QString geçici = hedef + QStringLiteral(".yeni");
+    QFile::remove(geçici);
+    if (!QFile::copy(kaynak, geçici)) {
+        QFile::remove(geçici);
+        Başarısız(QStringLiteral("Yedek dosyası kopyalanamadı"), hedef);
+    }
+    if (std::rename(QFile::encodeName(geçici).constData(), QFile::encodeName(hedef).constData()) !=
+        0) {
+        QFile::remove(geçici);
+        Başarısız(QStringLiteral("Yedek dosyası kopyalanamadı"), hedef);
+    }
+}
+
+void KlasörOluştur(const QString& yol)
+{
+    if (!QDir().mkdir(yol))
+        Başarısız(QStringLiteral("Klasör oluşturulamadı"), yol);
+}
+
+} // namespace
+
+VeritabanıYolları VeritabanıYollarınıBelirle()
+{
+    VeritabanıYolları y;
+    y.veritabanı = ProgramKlasörü + QStringLiteral("Tsr.vtb");
+    const QString programDosyaları = ProgramDosyalarıKlasörü();
+    y.yapımcıKlasörü = programDosyaları + QStringLiteral("Velnora/");
+    y.yedekKlasörü = y.yapımcıKlasörü + QStringLiteral("Vtb Yedekleri/");
+    y.yedek = y.yedekKlasörü + QStringLiteral("Tsr.ydk");
+    return y;
+}
+
+void VeritabanınıHazırla()
+{
+    VeritabanıYolları yol;
+    BaşlangıçTuzağı([&] {
+        yol = VeritabanıYollarınıBelirle();
+        // Without a program-files folder the backup paths would be relative to wherever the
+        // program was started from.
+        if (QDir::isRelativePath(yol.yedek))
+            throw Hata(HataNo::GeçersizYol,
+                       QStringLiteral("Program dosyaları klasörü bulunamadı"));
+    });
+
+    if (!DosyaVarMı(yol.veritabanı)) {
+        if (!DosyaVarMı(yol.yedek)) {
+            MesajKutusu({QStringLiteral("\"Tsr.vtb\" adlı veritabanı dosyanıza ulaşılamadığı için "
+                                        "program başlayamıyor! ") +
+                             QStringLiteral("Lütfen, kontrol edip tekrar deneyiniz."),
+                         MesajSimgesi::Kritik});
+            ProgramıBitir(0);
+            return;
+        }
+        const Yanıt yanıt = MesajKutusu({QStringLiteral("\"Tsr.vtb\" adlı veritabanı dosyanız "
+                                                        "bulunamadı.\r\nYedekten oluşturulsun mu?"),
+                                         MesajSimgesi::Soru, MesajDüğmeleri::EvetHayır,
+                                         QStringLiteral("Tessaro"), Yanıt::Evet});
+        if (yanıt == Yanıt::Hayır) {
+            ProgramıBitir(0);
+            return;
+        }
+        BaşlangıçTuzağı([&] { Kopyala(yol.yedek, yol.veritabanı); });
+    }
+
+    if (DosyaVarMı(yol.yedek)) {
+        // Renewed only when the database was last changed before today: the backup then holds
+        // the database as it stood before the day's first change.
+        BaşlangıçTuzağı([&] {
+            const QDateTime değişiklik = QFileInfo(yol.veritabanı).lastModified();
+            if (QDateTime(Bugün(), QTime(0, 0)) > değişiklik)
+                VeritabanıBağlantısı::Sıkıştır(yol.veritabanı, yol.yedek);
+        });
+    } else {
+        if (!DosyaVarMı(yol.yedekKlasörü)) {
+            if (!DosyaVarMı(yol.yapımcıKlasörü))
+                BaşlangıçTuzağı([&] { KlasörOluştur(yol.yapımcıKlasörü); });
+            BaşlangıçTuzağı([&] { KlasörOluştur(yol.yedekKlasörü); });
+        }
+        BaşlangıçTuzağı([&] { VeritabanıBağlantısı::Sıkıştır(yol.veritabanı, yol.yedek); });
+    }
+
+    BaşlangıçTuzağı([&] { Veritabanı.Aç(yol.veritabanı); });
+}

@@ -1,0 +1,102 @@
+#include "BaşlangıçModülü.h"
+
+#include "Kaynaklar.h"
+#include "TekKopyaKoruması.h"
+#include "XPModülü.h"
+#include "common/Korumalar.h"
+#include "common/OrtakApilerModülü.h"
+#include "common/OrtakDeğişkenlerModülü.h"
+#include "data/VeritabanıHazırlığı.h"
+#include "forms/AnaForm.h"
+
+#include <QPrinterInfo>
+#include <QRegularExpression>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+SistemKararı İşletimSistemiKararı(const SürümKaydı& kayıt)
+{
+    if (kayıt.platform == 1) {
+        if (kayıt.ara == 0 && kayıt.yapı < 0x04000457u)
+            return SistemKararı::Metin15;
+        return SistemKararı::Geçer;
+    }
+    if (kayıt.platform == 2) {
+        if (kayıt.ana == 3)
+            return SistemKararı::Metin20;
+        if (kayıt.ana == 4) {
+            const QString paket = kayıt.servisPaketi.section(QChar(0), 0, 0);
+            const QRegularExpressionMatch eşleşme =
+                QRegularExpression(QStringLiteral("Service Pack\\s*(\\d+)"),
+                                   QRegularExpression::CaseInsensitiveOption)
+                    .match(paket);
+            if (!eşleşme.hasMatch() || eşleşme.captured(1).toInt() < 3)
+                return SistemKararı::Metin20;
+        }
+    }
+    return SistemKararı::Geçer;
+}
+
+SürümKaydı SistemSürümü()
+{
+    SürümKaydı kayıt;
+#ifdef Q_OS_WIN
+    OSVERSIONINFOA bilgi{};
+    bilgi.dwOSVersionInfoSize = sizeof(bilgi);
+#pragma warning(suppress : 4996)
+    if (GetVersionExA(&bilgi)) {
+        kayıt.platform = int(bilgi.dwPlatformId);
+        kayıt.ana = int(bilgi.dwMajorVersion);
+        kayıt.ara = int(bilgi.dwMinorVersion);
+        kayıt.yapı = bilgi.dwBuildNumber;
+        kayıt.servisPaketi = QString::fromLocal8Bit(bilgi.szCSDVersion);
+    }
+#endif
+    return kayıt;
+}
+
+void İşletimSistemiDenetle()
+{
+    Yoksay([] {
+        const SistemKararı karar = İşletimSistemiKararı(SistemSürümü());
+        if (karar == SistemKararı::Geçer)
+            return;
+        MesajKutusu({Kaynak::Metin(karar == SistemKararı::Metin15 ? 15 : 20), MesajSimgesi::Kritik});
+        ProgramıBitir(0);
+    });
+}
+
+void Main()
+{
+    BaşlangıçTuzağı([] { GörselStilleriBaşlat(); });
+    BaşlangıçTuzağı([] {
+        ProgramBaşlığı = Kaynak::Metin(10) + QLatin1Char(' ') +
+                         Kaynak::SürümMetni(Kaynak::SürümAna, Kaynak::SürümAra,
+                                            Kaynak::SürümDüzeltme);
+    });
+    bool başkaKopyaVar = false;
+    BaşlangıçTuzağı([&] { başkaKopyaVar = TekKopyaKoruması::ÇalışanıÖneGetir(ProgramBaşlığı); });
+    if (başkaKopyaVar) {
+        ProgramıBitir(0);
+        return;
+    }
+    İşletimSistemiDenetle();
+    BaşlangıçTuzağı([] { ProgramKlasörü = ProgramDosyasınınKlasörü(); });
+    if (ProgramBittiMi())
+        return;
+    VeritabanınıHazırla();
+    BaşlangıçTuzağı(
+        [] { AyarUygulamaAdı = QStringLiteral("Velnora\\") + Kaynak::ÜrünAdı(); });
+    BaşlangıçTuzağı([] { VurguRengi = QColor(10, 80, 220); });
+
+    // From here on errors are ignored.
+    Yoksay([] { YazıcıVar = !QPrinterInfo::availablePrinters().isEmpty(); });
+    Yoksay([] {
+        auto* pencere = new AnaForm;
+        pencere->setAttribute(Qt::WA_DeleteOnClose);
+        pencere->Yükle();
+        TekKopyaKoruması::Dinle(ProgramBaşlığı, pencere);
+    });
+}

@@ -1,0 +1,69 @@
+#include "TekKopyaKoruması.h"
+
+#include <QCryptographicHash>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+QString SunucuAdı(const QString& başlık)
+{
+    QString kullanıcı = qEnvironmentVariable("USER");
+    if (kullanıcı.isEmpty())
+        kullanıcı = qEnvironmentVariable("USERNAME");
+    const QByteArray özet = QCryptographicHash::hash((başlık + QLatin1Char('\n') + kullanıcı).toUtf8(),
+                                                     QCryptographicHash::Sha1)
+                               .toHex()
+                               .left(16);
+    return QStringLiteral("Tessaro-") + QString::fromLatin1(özet);
+}
+
+void ÖneGetir(QWidget* pencere)
+{
+    if (!pencere)
+        return;
+    if (pencere->isMinimized())
+        pencere->setWindowState(pencere->windowState() & ~Qt::WindowMinimized);
+    pencere->showNormal();
+    pencere->raise();
+    pencere->activateWindow();
+}
+
+} // namespace
+
+bool TekKopyaKoruması::ÇalışanıÖneGetir(const QString& başlık)
+{
+    QLocalSocket soket;
+    soket.connectToServer(SunucuAdı(başlık));
+    if (!soket.waitForConnected(500))
+        return false;
+    soket.write("one-gel\n");
+    soket.waitForBytesWritten(500);
+    // The running copy closes the connection once its window is in front.
+    soket.waitForDisconnected(1000);
+    return true;
+}
+
+void TekKopyaKoruması::Dinle(const QString& başlık, QWidget* pencere)
+{
+    auto* sunucu = new QLocalServer(pencere);
+    const QString ad = SunucuAdı(başlık);
+    sunucu->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!sunucu->listen(ad)) {
+        QLocalServer::removeServer(ad);
+        sunucu->listen(ad);
+    }
+    QPointer<QWidget> hedef(pencere);
+    QObject::connect(sunucu, &QLocalServer::newConnection, sunucu, [sunucu, hedef] {
+        while (QLocalSocket* soket = sunucu->nextPendingConnection()) {
+            QObject::connect(soket, &QLocalSocket::readyRead, soket, [soket, hedef] {
+                soket->readAll();
+                ÖneGetir(hedef);
+                soket->disconnectFromServer();
+            });
+            QObject::connect(soket, &QLocalSocket::disconnected, soket, &QObject::deleteLater);
+        }
+    });
+}

@@ -1,0 +1,19 @@
+#pragma once
+// One running copy per title and user. The first copy listens on a local socket named after
+// the program title and the user; a later copy that reaches it asks it to bring its main window
+// to the front and then ends. A copy whose window carries another title is not found.
+
+#include <QString>
+
+class QWidget;
+
+namespace TekKopyaKoruması {
+
+// True when a running copy with this title answered (it is coming to the front).
+bool ÇalışanıÖneGetir(const QString& başlık);
+
+// Starts answering later copies on behalf of pencere. A socket left behind by a copy that
+// crashed is removed first.
+void Dinle(const QString& başlık, QWidget* pencere);
+
+} // namespace TekKopyaKoruması

@@ -1,0 +1,11 @@
+#include "XPModülü.h"
+
+#include <QApplication>
+#include <QStyle>
+
+bool GörselStilleriBaşlat()
+{
+    // Qt draws its controls in the platform's own style from the start; all that is left is to
+    // make sure a style is in place.
+    return QApplication::style() != nullptr;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// A test's own world: a temporary program folder with a fresh Tsr.vtb, a temporary
+// program-files folder (PROGRAMFILES) and settings folder, scripted message boxes, an observed
+// program end and an adjustable clock. Everything is put back when it goes.
+
+#include "common/OrtakApilerModülü.h"
+
+#include <QDateTime>
+#include <QTemporaryDir>
+#include <deque>
+#include <optional>
+#include <vector>
+
+class TestOrtamı
+{
+public:
+    // veritabanıYaz: put a fresh initial Tsr.vtb into the program folder.
+    explicit TestOrtamı(bool veritabanıYaz = true);
+    ~TestOrtamı();
+    TestOrtamı(const TestOrtamı&) = delete;
+    TestOrtamı& operator=(const TestOrtamı&) = delete;
+
+    QString ProgramKlasörü() const;  // ends in '/'
+    QString ProgramDosyaları() const; // ends in '/'
+    QString VeritabanıYolu() const { return ProgramKlasörü() + QStringLiteral("Tsr.vtb"); }
+    QString YedekYolu() const
+    {
+        return ProgramDosyaları() + QStringLiteral("Velnora/Vtb Yedekleri/Tsr.ydk");
+    }
+
+    // Sets ProgramKlasörü and AyarUygulamaAdı and opens Veritabanı on the test's file.
+    void VeritabanınıAç();
+    // Runs one statement on the open connection (test data).
+    void Çalıştır(const QString& deyim);
+
+    // Message boxes: each shown box is recorded; answers are taken from the front of yanıtlar,
+    // or the box's default button when none is queued.
+    std::vector<Mesaj> gösterilen;
+    std::deque<Yanıt> yanıtlar;
+    std::optional<int> bitişKodu; // set when the program was ended
+
+    void SaatiAyarla(const QDateTime& an);
+
+private:
+    QTemporaryDir kök_;
+};
