@@ -43,4 +43,12 @@ public:
 Q_SIGNALS:
     // Once for every change of the field's text, after the value has followed it.
     void Change();
+
+private:
+    QLineEdit* değerKutusu_;
+    QScrollBar* düğmeler_;
+    qint16 değer_ = 0;
+    qint16 enDüşük_ = 0;
+    qint16 enYüksek_ = 1;
+    QString birim_;
 };
