@@ -1,0 +1,140 @@
+#include "YazıcıApileri.h"
+
+#include "Hata.h"
+#include "YazıcıNesnesi.h"
+
+#include <QCoreApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QUrl>
+#include <cups/cups.h>
+#include <memory>
+
+namespace {
+
+// The printer object over Qt's printer: jobs are named, and a job the spooler refused counts
+// as a printer failure. Qt's CUPS back end reports no refusal itself, but it hands the job
+// over with libcups on this thread, so libcups' last status is that of the job just sent.
+class SistemYazıcısı : public YazıcıNesnesi
+{
+public:
+    explicit SistemYazıcısı(QPrinter* yazıcı) : YazıcıNesnesi(yazıcı), yazıcı_(yazıcı) {}
+
+protected:
+    void BelgeAdınıVer(const QString& ad) override { yazıcı_->setDocName(ad); }
+
+    void BelgeyiKapat() override
+    {
+        if (!BelgeAçıkMı())
+            return;
+        YazıcıNesnesi::BelgeyiKapat();
+        if (yazıcı_->printerState() == QPrinter::Error)
+            YazıcıHatası(QStringLiteral("Sayfa yazıcıya gönderilemedi."));
+        if (yazıcı_->outputFormat() == QPrinter::NativeFormat &&
+            cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+            YazıcıHatası(QString::fromUtf8(cupsLastErrorString()));
+    }
+
+private:
+    QPrinter* yazıcı_;
+};
+
+struct Yazıcılar
+{
+    std::unique_ptr<QPrinter> yazıcı;
+    std::unique_ptr<SistemYazıcısı> nesne;
+    YazıcıNesnesi* yerine = nullptr;
+};
+
+Yazıcılar& Durum()
+{
+    static Yazıcılar durum;
+    return durum;
+}
+
+// Qt's printer has to go before the application object does.
+void YazıcıyıBırak()
+{
+    Durum().nesne.reset();
+    Durum().yazıcı.reset();
+}
+
+QPrinter& Sistem()
+{
+    Yazıcılar& durum = Durum();
+    if (!durum.yazıcı) {
+        durum.yazıcı = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        const QList<QPrinterInfo> liste = QPrinterInfo::availablePrinters();
+        if (QPrinterInfo::defaultPrinter().isNull() && !liste.isEmpty())
+            durum.yazıcı->setPrinterName(liste.first().printerName());
+        durum.nesne = std::make_unique<SistemYazıcısı>(durum.yazıcı.get());
+        qAddPostRoutine(YazıcıyıBırak);
+    }
+    return *durum.yazıcı;
+}
+
+QPrinterInfo Yazıcı(int sıra)
+{
+    const QList<QPrinterInfo> liste = QPrinterInfo::availablePrinters();
+    if (sıra < 0 || sıra >= liste.size())
+        throw Hata(9, QStringLiteral("Alt simge aralık dışında"));
+    return liste.at(sıra);
+}
+
+QString ParolasızAdres(const QString& adres)
+{
+    const QUrl url(adres);
+    if (url.password().isEmpty())
+        return adres;
+    return url.adjusted(QUrl::RemovePassword).toString(QUrl::FullyEncoded);
+}
+
+} // namespace
+
+int YüklüYazıcıSayısı()
+{
+    return int(QPrinterInfo::availablePrinters().size());
+}
+
+QString YazıcıAdı(int sıra)
+{
+    return Yazıcı(sıra).printerName();
+}
+
+QString YazıcıBağlantıYeri(int sıra)
+{
+    const QString ad = YazıcıAdı(sıra);
+    const QByteArray kuyruk = ad.section(QLatin1Char('/'), 0, 0).toUtf8();
+    const QByteArray örnek = ad.section(QLatin1Char('/'), 1).toUtf8();
+    cups_dest_t* hedefler = nullptr;
+    const int sayı = cupsGetDests(&hedefler);
+    QString adres;
+    if (const cups_dest_t* hedef = cupsGetDest(
+            kuyruk.constData(), örnek.isEmpty() ? nullptr : örnek.constData(), sayı, hedefler))
+        adres = QString::fromUtf8(cupsGetOption("device-uri", hedef->num_options, hedef->options));
+    cupsFreeDests(sayı, hedefler);
+    return ParolasızAdres(adres);
+}
+
+QString GeçerliYazıcıAdı()
+{
+    return Sistem().printerName();
+}
+
+void GeçerliYazıcıyıAyarla(int sıra)
+{
+    Sistem().setPrinterName(YazıcıAdı(sıra));
+}
+
+YazıcıNesnesi& GeçerliYazıcı()
+{
+    if (Durum().yerine)
+        return *Durum().yerine;
+    Sistem();
+    return *Durum().nesne;
+}
+
+void YazıcıNesnesiniAyarla(YazıcıNesnesi* nesne)
+{
+    Durum().yerine = nesne;
+}

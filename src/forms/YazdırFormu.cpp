@@ -1,0 +1,63 @@
+#include "YazdırFormu.h"
+
+#include "common/Hata.h"
+#include "common/Korumalar.h"
+#include "ui_YazdırFormu.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QListWidget>
+
+YazdırFormu::YazdırFormu(QListWidget* liste, std::function<bool()> yazdır, QWidget* üst)
+    : QDialog(üst, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint),
+      ui(std::make_unique<Ui::YazdırFormu>()), liste_(liste), yazdır_(std::move(yazdır))
+{
+    ui->setupUi(this);
+}
+
+YazdırFormu::~YazdırFormu() = default;
+
+bool YazdırFormu::event(QEvent* olay)
+{
+    const bool sonuç = QDialog::event(olay);
+    // The run starts once, at the first activation: a message box shown during the run
+    // gives the activation back when it closes.
+    if (olay->type() == QEvent::WindowActivate && !çalıştı_) {
+        çalıştı_ = true;
+        Form_Activate();
+    }
+    return sonuç;
+}
+
+QListWidgetItem* YazdırFormu::Öğe(int sıra) const
+{
+    QListWidgetItem* öğe = liste_->item(sıra);
+    if (!öğe)
+        throw Hata(381, QStringLiteral("Liste dizini geçersiz"));
+    return öğe;
+}
+
+void YazdırFormu::Form_Activate()
+{
+    Tuzak([] { QCoreApplication::processEvents(); });
+    int sayı = 0;
+    Tuzak([&] { sayı = liste_->count(); });
+    for (int i = 0; i < sayı; ++i) {
+        bool işaretli = false;
+        Tuzak([&] { işaretli = Öğe(i)->isSelected(); });
+        if (!işaretli)
+            continue;
+        bool güncel = false;
+        Tuzak([&] {
+            liste_->setCurrentItem(Öğe(i), QItemSelectionModel::NoUpdate);
+            güncel = true;
+        });
+        if (!güncel)
+            continue;
+        bool basıldı = false;
+        Tuzak([&] { basıldı = yazdır_(); });
+        if (basıldı)
+            Tuzak([&] { Öğe(i)->setSelected(false); });
+    }
+    Tuzak([&] { close(); });
+}

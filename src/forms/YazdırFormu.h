@@ -1,0 +1,38 @@
+#pragma once
+// "Yazdırılıyor...": shown while a print run goes on; its activation performs the run. For
+// every marked entry of the list, in list order, the entry is made current (the marks of the
+// others stay), its sheet is printed, and the entry is unmarked once the sheet came out
+// whole; an entry whose sheet the printer failed keeps its mark. Then the window closes.
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+class QListWidget;
+class QListWidgetItem;
+
+namespace Ui {
+class YazdırFormu;
+}
+
+// No Q_OBJECT: the class adds no signals, slots or properties, and moc misreads some class
+// names with the letters ı and İ.
+class YazdırFormu : public QDialog
+{
+public:
+    // yazdır prints the sheet of the current entry and answers whether it came out whole.
+    YazdırFormu(QListWidget* liste, std::function<bool()> yazdır, QWidget* üst = nullptr);
+    ~YazdırFormu() override;
+
+protected:
+    bool event(QEvent* olay) override;
+
+private:
+    void Form_Activate();
+    QListWidgetItem* Öğe(int sıra) const;
+
+    std::unique_ptr<Ui::YazdırFormu> ui;
+    QListWidget* liste_;
+    std::function<bool()> yazdır_;
+    bool çalıştı_ = false;
+};
