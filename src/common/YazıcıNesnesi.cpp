@@ -61,24 +61,27 @@ float YazıcıNesnesi::SatırYüksekliği()
     return float(SatırYüksekliğiÖlç());
 }
 
+// The position follows every drawing asked for, whether or not the device managed it.
 void YazıcıNesnesi::Yaz(const QString& metin)
 {
-    Çalıştır([&] { MetinÇiz(QPointF(x_, y_), metin); });
+    const QPointF yer(x_, y_);
     x_ += MetinGenişliği(metin);
+    Çalıştır([&] { MetinÇiz(yer, metin); });
 }
 
 void YazıcıNesnesi::SatırYaz(const QString& metin)
 {
-    Çalıştır([&] { MetinÇiz(QPointF(x_, y_), metin); });
+    const QPointF yer(x_, y_);
     x_ = 0;
     y_ += SatırYüksekliği();
+    Çalıştır([&] { MetinÇiz(yer, metin); });
 }
 
 void YazıcıNesnesi::Çizgi(float x1, float y1, float x2, float y2)
 {
-    Çalıştır([&] { ÇizgiÇiz(QPointF(x1, y1), QPointF(x2, y2)); });
     x_ = x2;
     y_ = y2;
+    Çalıştır([&] { ÇizgiÇiz(QPointF(x1, y1), QPointF(x2, y2)); });
 }
 
 void YazıcıNesnesi::Çizgi(float x2, float y2)
@@ -88,9 +91,9 @@ void YazıcıNesnesi::Çizgi(float x2, float y2)
 
 void YazıcıNesnesi::DoluDikdörtgen(float x1, float y1, float x2, float y2)
 {
-    Çalıştır([&] { DikdörtgenÇiz(QPointF(x1, y1), QPointF(x2, y2)); });
     x_ = x2;
     y_ = y2;
+    Çalıştır([&] { DikdörtgenÇiz(QPointF(x1, y1), QPointF(x2, y2)); });
 }
 
 void YazıcıNesnesi::DoluDikdörtgen(float x2, float y2)

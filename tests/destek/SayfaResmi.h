@@ -1,0 +1,18 @@
+#pragma once
+// A printed page as a person sees it: a PDF page rendered to an image with pdftoppm, and the
+// long straight lines found on it.
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+// Renders the first page of pdf at dpi into png (kept for a look) and loads it.
+QImage PdfResmi(const QString& pdf, int dpi, const QString& png);
+
+// The rows (or columns) of the image across which dark pixels run for more than the given
+// share of its width (or height); neighbouring rows count as one line, given by its middle.
+std::vector<int> YatayÇizgiler(const QImage& resim, double pay);
+std::vector<int> DikeyÇizgiler(const QImage& resim, double pay);
+
+// The text pdftotext reads from pdf.
+QString PdfMetni(const QString& pdf);
