@@ -39,10 +39,14 @@ QImage PdfResmi(const QString& pdf, int dpi, const QString& png)
 {
     const QFileInfo hedef(png);
     const QString kök = hedef.path() + QLatin1Char('/') + hedef.completeBaseName();
-    QProcess::execute(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
-                       QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-singlefile"),
-                       pdf, kök});
+    // cups-pdf's re-encoded fonts make poppler talk on stderr; the picture is what counts.
+    QProcess süreç;
+    süreç.setStandardErrorFile(QProcess::nullDevice());
+    süreç.start(QStringLiteral("pdftoppm"),
+                {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
+                 QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-singlefile"), pdf,
+                 kök});
+    süreç.waitForFinished(60000);
     return QImage(kök + QStringLiteral(".png"));
 }
 

@@ -1,0 +1,392 @@
+// The print run through the real dialogs and a real spooler (a private cupsd with two
+// cups-pdf queues): the printer choice dialog, the progress window's run over the marked
+// entries of a list, the jobs that reach the spooler, and the marks afterwards.
+
+#include "common/OrtakDeğişkenlerModülü.h"
+#include "common/YazıcıApileri.h"
+#include "destek/CupsSunucusu.h"
+#include "destek/KayıtYazıcısı.h"
+#include "destek/SayfaResmi.h"
+#include "destek/TestOrtamı.h"
+#include "forms/YazdırFormu.h"
+#include "forms/YazıcıSeçmeFormu.h"
+#include "forms/İmzaFöyü.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cups/ipp.h>
+
+namespace {
+
+const QStringList Adlar = {
+    QStringLiteral("Ahmet KAYA"),   QStringLiteral("Ayşe YILMAZ"), QStringLiteral("Burak ÇELİK"),
+    QStringLiteral("Cemile ŞAHİN"), QStringLiteral("Deniz ÖZ"),    QStringLiteral("Elif DOĞAN"),
+    QStringLiteral("Fatih ARSLAN"), QStringLiteral("Gül IŞIK"),    QStringLiteral("Hakan ÜNAL"),
+    QStringLiteral("İrem KILIÇ"),
+};
+
+// The dialog's controls, found by their names.
+struct Denetimler
+{
+    explicit Denetimler(QWidget* form)
+        : Çerçeve(form->findChild<QGroupBox*>(QStringLiteral("Çerçeve"))),
+          Etiket0(form->findChild<QLabel*>(QStringLiteral("Etiket_0"))),
+          Etiket1(form->findChild<QLabel*>(QStringLiteral("Etiket_1"))),
+          YazıcıAdlarıKutusu(form->findChild<QComboBox*>(QStringLiteral("YazıcıAdlarıKutusu"))),
+          BağlantıNoktasıKutusu(
+              form->findChild<QLineEdit*>(QStringLiteral("BağlantıNoktasıKutusu"))),
+          TamamDüğmesi(form->findChild<QPushButton*>(QStringLiteral("TamamDüğmesi"))),
+          İptalDüğmesi(form->findChild<QPushButton*>(QStringLiteral("İptalDüğmesi")))
+    {
+    }
+    QGroupBox* Çerçeve;
+    QLabel* Etiket0;
+    QLabel* Etiket1;
+    QComboBox* YazıcıAdlarıKutusu;
+    QLineEdit* BağlantıNoktasıKutusu;
+    QPushButton* TamamDüğmesi;
+    QPushButton* İptalDüğmesi;
+};
+
+QString İşAdı(int sıra)
+{
+    return Adlar.at(sıra) + QStringLiteral(" - Mesai İmza Föyü");
+}
+
+} // namespace
+
+class TestYazdir : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // Before anything asks for printers: the process then sees only these queues.
+        sunucu =
+            std::make_unique<CupsSunucusu>(QStringList{QStringLiteral("A"), QStringLiteral("B")});
+        if (!sunucu->Hazır())
+            QSKIP(qPrintable(QStringLiteral("özel yazdırma sunucusu yok: ") + sunucu->Neden()));
+        QCOMPARE(YüklüYazıcıSayısı(), 2);
+    }
+
+    void cleanupTestCase() { sunucu.reset(); }
+
+    void init()
+    {
+        ortam = std::make_unique<TestOrtamı>();
+        ortam->VeritabanınıAç();
+        pencere = std::make_unique<QWidget>();
+        liste = new QListWidget(pencere.get());
+        liste->setSelectionMode(QAbstractItemView::MultiSelection);
+        liste->addItems(Adlar);
+        pencere->show();
+        QVERIFY(QTest::qWaitForWindowActive(pencere.get()));
+        güncelOlanlar.clear();
+        basılanlar.clear();
+        connect(liste, &QListWidget::currentRowChanged, this,
+                [this](int satır) { güncelOlanlar.push_back(satır); });
+        YazıcıSeçimiİptal = false;
+    }
+
+    void cleanup()
+    {
+        YazıcıNesnesiniAyarla(nullptr);
+        pencere.reset();
+        ortam.reset();
+    }
+
+    void secmeFormununGorunusu()
+    {
+        YazıcıSeçmeFormu form(pencere.get());
+        form.show();
+        form.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &form);
+        const Denetimler d(&form);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Yazıcı Seç"));
+        QCOMPARE(form.size(), QSize(392, 187));
+        QCOMPARE(d.Çerçeve->title(), QStringLiteral("Yazıcı "));
+        QCOMPARE(d.Etiket0->text(), QStringLiteral("Yazıcı &Adı :"));
+        QCOMPARE(d.Etiket1->text(), QStringLiteral("&Bağlantı Yeri :"));
+        QCOMPARE(d.TamamDüğmesi->text(), QStringLiteral("Tamam"));
+        QCOMPARE(d.İptalDüğmesi->text(), QStringLiteral("İptal (Esc)"));
+        QVERIFY(!d.TamamDüğmesi->autoDefault() && !d.İptalDüğmesi->autoDefault());
+        QVERIFY(d.BağlantıNoktasıKutusu->isReadOnly());
+
+        // The installed printers in the platform's order, each with its index; the current
+        // one preselected with its connection shown.
+        const QList<QPrinterInfo> yazıcılar = QPrinterInfo::availablePrinters();
+        QCOMPARE(d.YazıcıAdlarıKutusu->count(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(d.YazıcıAdlarıKutusu->itemText(i), yazıcılar.at(i).printerName());
+            QCOMPARE(d.YazıcıAdlarıKutusu->itemData(i).toInt(), i);
+        }
+        QCOMPARE(d.YazıcıAdlarıKutusu->currentText(), GeçerliYazıcıAdı());
+        QCOMPARE(GeçerliYazıcıAdı(), sunucu->Kuyruk(0));
+        QCOMPARE(d.BağlantıNoktasıKutusu->text(), sunucu->AygıtAdresi(0));
+
+        // Alt+B reaches the connection box, Alt+A the list; the arrow picks the other
+        // printer, and its connection follows.
+        QTest::keyClick(&form, Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), d.BağlantıNoktasıKutusu);
+        QTest::keyClick(&form, Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), d.YazıcıAdlarıKutusu);
+        const int öteki = 1 - d.YazıcıAdlarıKutusu->currentIndex();
+        QTest::keyClick(d.YazıcıAdlarıKutusu, öteki == 1 ? Qt::Key_Down : Qt::Key_Up);
+        QCOMPARE(d.YazıcıAdlarıKutusu->currentIndex(), öteki);
+        QCOMPARE(d.BağlantıNoktasıKutusu->text(),
+                 QStringLiteral("cups-pdf:/") + yazıcılar.at(öteki).printerName());
+        // Nothing was chosen yet.
+        QCOMPARE(GeçerliYazıcıAdı(), sunucu->Kuyruk(0));
+    }
+
+    void secmeFormuIptalVeKapatma()
+    {
+        // Esc is the cancel button: the run is called off, the printer stays.
+        {
+            YazıcıSeçmeFormu form(pencere.get());
+            QTimer::singleShot(0, &form, [&] {
+                QVERIFY(QTest::qWaitForWindowActive(&form));
+                QTest::keyClick(Denetimler(&form).YazıcıAdlarıKutusu, Qt::Key_Down);
+                QTest::keyClick(&form, Qt::Key_Escape);
+            });
+            form.exec();
+            QVERIFY(YazıcıSeçimiİptal);
+            QCOMPARE(GeçerliYazıcıAdı(), sunucu->Kuyruk(0));
+        }
+        YazıcıSeçimiİptal = false;
+        {
+            YazıcıSeçmeFormu form(pencere.get());
+            QTimer::singleShot(0, &form, [&] {
+                QVERIFY(QTest::qWaitForWindowActive(&form));
+                QTest::mouseClick(Denetimler(&form).İptalDüğmesi, Qt::LeftButton);
+            });
+            form.exec();
+            QVERIFY(YazıcıSeçimiİptal);
+        }
+        YazıcıSeçimiİptal = false;
+        // Closed through the window's close box: the run goes on with the current printer.
+        {
+            YazıcıSeçmeFormu form(pencere.get());
+            QTimer::singleShot(0, &form, [&] {
+                QVERIFY(QTest::qWaitForWindowActive(&form));
+                QTest::keyClick(Denetimler(&form).YazıcıAdlarıKutusu, Qt::Key_Down);
+                form.close();
+            });
+            form.exec();
+            QVERIFY(!YazıcıSeçimiİptal);
+            QCOMPARE(GeçerliYazıcıAdı(), sunucu->Kuyruk(0));
+        }
+    }
+
+    void ucIsSiraylaVeIsaretlerTemizlenir()
+    {
+        const size_t önce = sunucu->İşler().size();
+        for (int satır : {5, 2, 9})
+            liste->item(satır)->setSelected(true);
+        liste->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        güncelOlanlar.clear();
+
+        Çalıştır([](YazıcıSeçmeFormu& form) {
+            QTest::mouseClick(Denetimler(&form).TamamDüğmesi, Qt::LeftButton);
+        });
+
+        // Only the marked entries were made current, in list order, each as it was printed.
+        QCOMPARE(basılanlar, (std::vector<int>{2, 5, 9}));
+        QCOMPARE(güncelOlanlar, (std::vector<int>{2, 5, 9}));
+        QVERIFY(liste->selectedItems().isEmpty());
+        QCOMPARE(liste->currentRow(), 9);
+
+        const std::vector<CupsSunucusu::İş> işler = sunucu->İşleriBekle(int(önce) + 3);
+        QCOMPARE(işler.size(), önce + 3);
+        const int sıra[] = {2, 5, 9};
+        for (int i = 0; i < 3; ++i) {
+            const CupsSunucusu::İş& iş = işler.at(önce + i);
+            QCOMPARE(iş.başlık, İşAdı(sıra[i]));
+            QCOMPARE(iş.kuyruk, sunucu->Kuyruk(0));
+            QCOMPARE(iş.durum, int(IPP_JSTATE_COMPLETED));
+            QCOMPARE(CupsSunucusu::SayfaSayısı(iş.dosya), 1);
+        }
+
+        // The page as it came out of the spooler: the frame, the rules and every row of
+        // January's 31 days inside the page.
+        const QImage resim =
+            PdfResmi(işler.at(önce).dosya, 100, ortam->ProgramKlasörü() + QStringLiteral("is.png"));
+        QVERIFY(!resim.isNull());
+        const std::vector<int> yatay = YatayÇizgiler(resim, 0.8);
+        QCOMPARE(yatay.size(), size_t(36));
+        QVERIFY(yatay.front() > 0 && yatay.back() < resim.height() - 1);
+        const std::vector<int> dikey = DikeyÇizgiler(resim, 0.6);
+        QCOMPARE(dikey.size(), size_t(5));
+        QVERIFY(dikey.front() > 0 && dikey.back() < resim.width() - 1);
+    }
+
+    void iptalEdilenCalistirmaBasmaz()
+    {
+        const size_t önce = sunucu->İşleriBekle(0).size();
+        for (int satır : {1, 3})
+            liste->item(satır)->setSelected(true);
+        Çalıştır([](YazıcıSeçmeFormu& form) { QTest::keyClick(&form, Qt::Key_Escape); });
+        QVERIFY(basılanlar.empty());
+        QVERIFY(!YazıcıSeçimiİptal);
+        QCOMPARE(liste->selectedItems().size(), 2);
+        QTest::qWait(500);
+        QCOMPARE(sunucu->İşler().size(), önce);
+    }
+
+    void secilenYaziciSonrakiCalistirmadaKalir()
+    {
+        const size_t önce = sunucu->İşleriBekle(0).size();
+        liste->item(4)->setSelected(true);
+        Çalıştır([this](YazıcıSeçmeFormu& form) {
+            const Denetimler d(&form);
+            d.YazıcıAdlarıKutusu->setFocus();
+            QTest::keyClick(d.YazıcıAdlarıKutusu, Qt::Key_Down);
+            QCOMPARE(d.YazıcıAdlarıKutusu->currentText(), sunucu->Kuyruk(1));
+            QTest::mouseClick(d.TamamDüğmesi, Qt::LeftButton);
+        });
+        QCOMPARE(GeçerliYazıcıAdı(), sunucu->Kuyruk(1));
+
+        // The next run opens on that printer and prints there again.
+        liste->item(6)->setSelected(true);
+        QString açılışta;
+        Çalıştır([&](YazıcıSeçmeFormu& form) {
+            açılışta = Denetimler(&form).YazıcıAdlarıKutusu->currentText();
+            QCOMPARE(Denetimler(&form).BağlantıNoktasıKutusu->text(), sunucu->AygıtAdresi(1));
+            QTest::mouseClick(Denetimler(&form).TamamDüğmesi, Qt::LeftButton);
+        });
+        QCOMPARE(açılışta, sunucu->Kuyruk(1));
+
+        const std::vector<CupsSunucusu::İş> işler = sunucu->İşleriBekle(int(önce) + 2);
+        QCOMPARE(işler.size(), önce + 2);
+        QCOMPARE(işler.at(önce).başlık, İşAdı(4));
+        QCOMPARE(işler.at(önce).kuyruk, sunucu->Kuyruk(1));
+        QCOMPARE(işler.at(önce + 1).başlık, İşAdı(6));
+        QCOMPARE(işler.at(önce + 1).kuyruk, sunucu->Kuyruk(1));
+        QCOMPARE(CupsSunucusu::SayfaSayısı(işler.at(önce + 1).dosya), 1);
+
+        // Back to the first printer for the tests that follow.
+        Çalıştır([](YazıcıSeçmeFormu& form) {
+            const Denetimler d(&form);
+            d.YazıcıAdlarıKutusu->setCurrentIndex(d.YazıcıAdlarıKutusu->findText(
+                GeçerliYazıcıAdı() == d.YazıcıAdlarıKutusu->itemText(0)
+                    ? d.YazıcıAdlarıKutusu->itemText(1)
+                    : d.YazıcıAdlarıKutusu->itemText(0)));
+            QTest::mouseClick(d.TamamDüğmesi, Qt::LeftButton);
+        });
+        QCOMPARE(GeçerliYazıcıAdı(), sunucu->Kuyruk(0));
+    }
+
+    void reddedilenIsinIsaretiKalir()
+    {
+        const size_t önce = sunucu->İşleriBekle(0).size();
+        sunucu->İşKabulü(0, false);
+        for (int satır : {1, 3})
+            liste->item(satır)->setSelected(true);
+        Çalıştır([](YazıcıSeçmeFormu& form) {
+            QTest::mouseClick(Denetimler(&form).TamamDüğmesi, Qt::LeftButton);
+        });
+        sunucu->İşKabulü(0, true);
+        // Both sheets were tried, silently: no message, no job, and the marks stay.
+        QCOMPARE(basılanlar, (std::vector<int>{1, 3}));
+        QVERIFY(ortam->gösterilen.empty());
+        QCOMPARE(liste->selectedItems().size(), 2);
+        QCOMPARE(sunucu->İşleriBekle(0).size(), önce);
+
+        // Printing the same marks again once the printer takes jobs clears them.
+        Çalıştır([](YazıcıSeçmeFormu& form) {
+            QTest::mouseClick(Denetimler(&form).TamamDüğmesi, Qt::LeftButton);
+        });
+        QVERIFY(liste->selectedItems().isEmpty());
+        QCOMPARE(sunucu->İşleriBekle(int(önce) + 2).size(), önce + 2);
+    }
+
+    void yalnizBasilamayaninIsaretiKalir()
+    {
+        // On a recording printer that fails the sheet of one person only.
+        KayıtYazıcısı kayıt;
+        kayıt.hataVer = [](const Çizim& ç) { return ç.metin == Adlar.at(5); };
+        YazıcıNesnesiniAyarla(&kayıt);
+        for (int satır : {2, 5, 7})
+            liste->item(satır)->setSelected(true);
+        bool pencereGörünüyordu = false;
+        YazdırFormu form(
+            liste,
+            [&] {
+                const auto* ilerleme = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                pencereGörünüyordu =
+                    ilerleme && ilerleme->isVisible() &&
+                    ilerleme->windowTitle() == QStringLiteral("Yazdırılıyor...") &&
+                    ilerleme->findChild<QLabel*>(QStringLiteral("Etiket"))->text() ==
+                        QStringLiteral("Mesai cetvelleriniz yazdırılıyor. Lütfen, bekleyiniz!");
+                return Yazdır();
+            },
+            pencere.get());
+        form.exec();
+        QVERIFY(pencereGörünüyordu);
+        QVERIFY(!form.isVisible());
+        QCOMPARE(basılanlar, (std::vector<int>{2, 5, 7}));
+        QCOMPARE(kayıt.BelgeSayısı(), 3);
+        QVERIFY(ortam->gösterilen.empty());
+        QCOMPARE(liste->selectedItems().size(), 1);
+        QVERIFY(liste->item(5)->isSelected());
+    }
+
+private:
+    // The sheet of the list's current entry on the current printer.
+    bool Yazdır()
+    {
+        const int satır = liste->currentRow();
+        basılanlar.push_back(satır);
+        FöyBilgileri b;
+        b.kurumAdı = QStringLiteral("ÇAĞLAYAN DEVLET HASTANESİ");
+        b.ayAdı = QStringLiteral("OCAK");
+        b.ayNo = 1;
+        b.başlıkYılı = 2024;
+        b.tarihYılı = QStringLiteral("2024");
+        b.adıSoyadı = liste->item(satır)->text();
+        b.tatilMi = [](const QDate&) { return false; };
+        return İmzaFöyü(GeçerliYazıcı(), b).Yazdır();
+    }
+
+    // A run as the main window's print button starts it: the printer choice, acted on by
+    // seçimde inside the dialog, then the progress window unless the choice was cancelled.
+    void Çalıştır(const std::function<void(YazıcıSeçmeFormu&)>& seçimde)
+    {
+        basılanlar.clear();
+        YazıcıSeçimiİptal = false;
+        {
+            YazıcıSeçmeFormu seçme(pencere.get());
+            QTimer::singleShot(0, &seçme, [&] {
+                QVERIFY(QTest::qWaitForWindowActive(&seçme));
+                seçimde(seçme);
+            });
+            seçme.exec();
+        }
+        if (YazıcıSeçimiİptal) {
+            YazıcıSeçimiİptal = false;
+            return;
+        }
+        YazdırFormu ilerleme(
+            liste, [this] { return Yazdır(); }, pencere.get());
+        ilerleme.exec();
+    }
+
+    std::unique_ptr<CupsSunucusu> sunucu;
+    std::unique_ptr<TestOrtamı> ortam;
+    std::unique_ptr<QWidget> pencere;
+    QListWidget* liste = nullptr;
+    std::vector<int> güncelOlanlar;
+    std::vector<int> basılanlar;
+};
+
+QTEST_MAIN(TestYazdir)
+#include "TestYazdır.moc"
