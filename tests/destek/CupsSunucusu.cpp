@@ -1,12 +1,12 @@
 #include "CupsSunucusu.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QThread>
+#include <algorithm>
 #include <cups/cups.h>
 #include <unistd.h>
 
@@ -100,12 +100,23 @@ CupsSunucusu::CupsSunucusu(const QStringList& kuyruklar)
             return;
         }
         ayarDosyaları_ << ayar;
-        if (!Komut(QStringLiteral("lpadmin"),
-                   {QStringLiteral("-p"), kuyruk, QStringLiteral("-v"),
-                    QStringLiteral("cups-pdf:/") + kuyruk, QStringLiteral("-E"),
-                    QStringLiteral("-P"),
-                    QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")})) {
-            neden_ = QStringLiteral("kuyruk kurulamadı: ") + kuyruk;
+        // A scheduler that has just started may still turn the first request away.
+        const QStringList kur = {QStringLiteral("-p"),
+                                 kuyruk,
+                                 QStringLiteral("-v"),
+                                 QStringLiteral("cups-pdf:/") + kuyruk,
+                                 QStringLiteral("-E"),
+                                 QStringLiteral("-P"),
+                                 QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")};
+        bool kuruldu = false;
+        for (int deneme = 0; deneme < 3 && !kuruldu; ++deneme) {
+            kuruldu = Komut(QStringLiteral("lpadmin"), kur);
+            if (!kuruldu)
+                QThread::msleep(500);
+        }
+        if (!kuruldu) {
+            neden_ =
+                QStringLiteral("kuyruk kurulamadı: ") + kuyruk + QStringLiteral(": ") + sonÇıktı_;
             return;
         }
         kuyruklar_ << kuyruk;
@@ -133,8 +144,9 @@ bool CupsSunucusu::Komut(const QString& program, const QStringList& değişkenle
     QProcess süreç;
     süreç.setProcessChannelMode(QProcess::MergedChannels);
     süreç.start(program, değişkenler);
-    return süreç.waitForFinished(30000) && süreç.exitStatus() == QProcess::NormalExit &&
-           süreç.exitCode() == 0;
+    const bool bitti = süreç.waitForFinished(60000);
+    sonÇıktı_ = QString::fromLocal8Bit(süreç.readAll()).trimmed();
+    return bitti && süreç.exitStatus() == QProcess::NormalExit && süreç.exitCode() == 0;
 }
 
 QString CupsSunucusu::ÇıktıKlasörü(const QString& kuyruk) const

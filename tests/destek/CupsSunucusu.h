@@ -56,4 +56,5 @@ private:
     QStringList kuyruklar_;
     QStringList ayarDosyaları_;
     QString neden_;
+    QString sonÇıktı_; // what the last command said
 };
