@@ -1,5 +1,6 @@
 #include "YazdırFormu.h"
 
+#include "YazıcıSeçmeFormu.h"
 #include "common/Hata.h"
 #include "common/Korumalar.h"
 #include "ui_YazdırFormu.h"
@@ -12,7 +13,11 @@ YazdırFormu::YazdırFormu(QListWidget* liste, std::function<bool()> yazdır, QW
     : QDialog(üst, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint),
       ui(std::make_unique<Ui::YazdırFormu>()), liste_(liste), yazdır_(std::move(yazdır))
 {
+    // The icon lives in the resources of a static library, which the linker keeps only when
+    // asked to.
+    Q_INIT_RESOURCE(tessaro);
     ui->setupUi(this);
+    setFont(PencereYazıTipi());
 }
 
 YazdırFormu::~YazdırFormu() = default;

@@ -120,6 +120,13 @@ private Q_SLOTS:
         QCOMPARE(d.İptalDüğmesi->text(), QStringLiteral("İptal (Esc)"));
         QVERIFY(!d.TamamDüğmesi->autoDefault() && !d.İptalDüğmesi->autoDefault());
         QVERIFY(d.BağlantıNoktasıKutusu->isReadOnly());
+        // Both captions are whole in their places, ending where their fields begin.
+        for (QLabel* etiket : {d.Etiket0, d.Etiket1}) {
+            const QString görünen = etiket->text().remove(QLatin1Char('&'));
+            QVERIFY2(etiket->fontMetrics().horizontalAdvance(görünen) <= etiket->width(),
+                     qPrintable(görünen));
+            QCOMPARE(etiket->mapTo(&form, QPoint(etiket->width(), 0)).x(), 8 + 20 + 74);
+        }
 
         // The installed printers in the platform's order, each with its index; the current
         // one preselected with its connection shown.
@@ -332,6 +339,14 @@ private Q_SLOTS:
             pencere.get());
         form.exec();
         QVERIFY(pencereGörünüyordu);
+        // The message stands whole in its two lines, beside the icon.
+        const auto* etiket = form.findChild<QLabel*>(QStringLiteral("Etiket"));
+        QVERIFY(etiket->wordWrap());
+        QVERIFY(
+            etiket->fontMetrics()
+                .boundingRect(QRect(0, 0, etiket->width(), 1000), Qt::TextWordWrap, etiket->text())
+                .height() <= etiket->height());
+        QVERIFY(!form.findChild<QLabel*>(QStringLiteral("SimgeKutusu"))->pixmap().isNull());
         QVERIFY(!form.isVisible());
         QCOMPARE(basılanlar, (std::vector<int>{2, 5, 7}));
         QCOMPARE(kayıt.BelgeSayısı(), 3);
