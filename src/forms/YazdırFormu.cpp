@@ -1,6 +1,5 @@
 #include "YazdırFormu.h"
 
-#include "YazıcıSeçmeFormu.h"
 #include "common/Hata.h"
 #include "common/Korumalar.h"
 #include "ui_YazdırFormu.h"
@@ -17,7 +16,6 @@ YazdırFormu::YazdırFormu(QListWidget* liste, std::function<bool()> yazdır, QW
     // asked to.
     Q_INIT_RESOURCE(tessaro);
     ui->setupUi(this);
-    setFont(PencereYazıTipi());
 }
 
 YazdırFormu::~YazdırFormu() = default;
@@ -49,7 +47,7 @@ void YazdırFormu::Form_Activate()
     Tuzak([&] { sayı = liste_->count(); });
     for (int i = 0; i < sayı; ++i) {
         bool işaretli = false;
-        Tuzak([&] { işaretli = Öğe(i)->isSelected(); });
+        Tuzak([&] { işaretli = Öğe(i)->checkState() == Qt::Checked; });
         if (!işaretli)
             continue;
         bool güncel = false;
@@ -62,7 +60,7 @@ void YazdırFormu::Form_Activate()
         bool basıldı = false;
         Tuzak([&] { basıldı = yazdır_(); });
         if (basıldı)
-            Tuzak([&] { Öğe(i)->setSelected(false); });
+            Tuzak([&] { Öğe(i)->setCheckState(Qt::Unchecked); });
     }
     Tuzak([&] { close(); });
 }

@@ -1,7 +1,7 @@
 #pragma once
 // "Yazdırılıyor...": shown while a print run goes on; its activation performs the run. For
-// every marked entry of the list, in list order, the entry is made current (the marks of the
-// others stay), its sheet is printed, and the entry is unmarked once the sheet came out
+// every marked (checked) entry of the list, in list order, the entry is made current without
+// touching any mark, its sheet is printed, and the entry is unmarked once the sheet came out
 // whole; an entry whose sheet the printer failed keeps its mark. Then the window closes.
 
 #include <QDialog>

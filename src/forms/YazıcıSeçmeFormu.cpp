@@ -15,7 +15,6 @@ YazıcıSeçmeFormu::YazıcıSeçmeFormu(QWidget* üst)
       ui(std::make_unique<Ui::YazıcıSeçmeFormu>())
 {
     ui->setupUi(this);
-    setFont(PencereYazıTipi());
     connect(ui->YazıcıAdlarıKutusu, &QComboBox::currentIndexChanged, this,
             &YazıcıSeçmeFormu::YazıcıAdlarıKutusu_Click);
     connect(ui->TamamDüğmesi, &QPushButton::clicked, this, &YazıcıSeçmeFormu::TamamDüğmesi_Click);
@@ -25,12 +24,6 @@ YazıcıSeçmeFormu::YazıcıSeçmeFormu(QWidget* üst)
 
 YazıcıSeçmeFormu::~YazıcıSeçmeFormu() = default;
 
-QFont PencereYazıTipi()
-{
-    QFont yazıTipi(QStringLiteral("Arial"));
-    yazıTipi.setPointSizeF(7.5);
-    return yazıTipi;
-}
 
 void YazıcıSeçmeFormu::keyPressEvent(QKeyEvent* olay)
 {

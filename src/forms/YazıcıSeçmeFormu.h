@@ -4,12 +4,7 @@
 // YazıcıSeçimiİptal; closing the window any other way goes on with the current printer.
 
 #include <QDialog>
-#include <QFont>
 #include <memory>
-
-// The font of the two print windows: their controls are laid out for a small dialog font, and
-// Arial (Liberation Sans) at 7.5 pt keeps every caption whole in its place.
-QFont PencereYazıTipi();
 
 namespace Ui {
 class YazıcıSeçmeFormu;

@@ -38,8 +38,8 @@ struct Denetimler
 {
     explicit Denetimler(QWidget* form)
         : Çerçeve(form->findChild<QGroupBox*>(QStringLiteral("Çerçeve"))),
-          Etiket0(form->findChild<QLabel*>(QStringLiteral("Etiket_0"))),
-          Etiket1(form->findChild<QLabel*>(QStringLiteral("Etiket_1"))),
+          Etiket0(form->findChild<QLabel*>(QStringLiteral("Etiket0"))),
+          Etiket1(form->findChild<QLabel*>(QStringLiteral("Etiket1"))),
           YazıcıAdlarıKutusu(form->findChild<QComboBox*>(QStringLiteral("YazıcıAdlarıKutusu"))),
           BağlantıNoktasıKutusu(
               form->findChild<QLineEdit*>(QStringLiteral("BağlantıNoktasıKutusu"))),
@@ -86,8 +86,12 @@ private Q_SLOTS:
         ortam->VeritabanınıAç();
         pencere = std::make_unique<QWidget>();
         liste = new QListWidget(pencere.get());
-        liste->setSelectionMode(QAbstractItemView::MultiSelection);
         liste->addItems(Adlar);
+        for (int i = 0; i < liste->count(); ++i) {
+            liste->item(i)->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+                                     Qt::ItemIsUserCheckable);
+            liste->item(i)->setCheckState(Qt::Unchecked);
+        }
         pencere->show();
         QVERIFY(QTest::qWaitForWindowActive(pencere.get()));
         güncelOlanlar.clear();
@@ -198,7 +202,7 @@ private Q_SLOTS:
     {
         const size_t önce = sunucu->İşler().size();
         for (int satır : {5, 2, 9})
-            liste->item(satır)->setSelected(true);
+            İşaretle(satır);
         liste->setCurrentRow(0, QItemSelectionModel::NoUpdate);
         güncelOlanlar.clear();
 
@@ -209,7 +213,7 @@ private Q_SLOTS:
         // Only the marked entries were made current, in list order, each as it was printed.
         QCOMPARE(basılanlar, (std::vector<int>{2, 5, 9}));
         QCOMPARE(güncelOlanlar, (std::vector<int>{2, 5, 9}));
-        QVERIFY(liste->selectedItems().isEmpty());
+        QCOMPARE(İşaretliler(), std::vector<int>{});
         QCOMPARE(liste->currentRow(), 9);
 
         const std::vector<CupsSunucusu::İş> işler = sunucu->İşleriBekle(int(önce) + 3);
@@ -240,11 +244,11 @@ private Q_SLOTS:
     {
         const size_t önce = sunucu->İşleriBekle(0).size();
         for (int satır : {1, 3})
-            liste->item(satır)->setSelected(true);
+            İşaretle(satır);
         Çalıştır([](YazıcıSeçmeFormu& form) { QTest::keyClick(&form, Qt::Key_Escape); });
         QVERIFY(basılanlar.empty());
         QVERIFY(!YazıcıSeçimiİptal);
-        QCOMPARE(liste->selectedItems().size(), 2);
+        QCOMPARE(İşaretliler(), (std::vector<int>{1, 3}));
         QTest::qWait(500);
         QCOMPARE(sunucu->İşler().size(), önce);
     }
@@ -252,7 +256,7 @@ private Q_SLOTS:
     void secilenYaziciSonrakiCalistirmadaKalir()
     {
         const size_t önce = sunucu->İşleriBekle(0).size();
-        liste->item(4)->setSelected(true);
+        İşaretle(4);
         Çalıştır([this](YazıcıSeçmeFormu& form) {
             const Denetimler d(&form);
             d.YazıcıAdlarıKutusu->setFocus();
@@ -263,7 +267,7 @@ private Q_SLOTS:
         QCOMPARE(GeçerliYazıcıAdı(), sunucu->Kuyruk(1));
 
         // The next run opens on that printer and prints there again.
-        liste->item(6)->setSelected(true);
+        İşaretle(6);
         QString açılışta;
         Çalıştır([&](YazıcıSeçmeFormu& form) {
             açılışta = Denetimler(&form).YazıcıAdlarıKutusu->currentText();
@@ -297,7 +301,7 @@ private Q_SLOTS:
         const size_t önce = sunucu->İşleriBekle(0).size();
         sunucu->İşKabulü(0, false);
         for (int satır : {1, 3})
-            liste->item(satır)->setSelected(true);
+            İşaretle(satır);
         Çalıştır([](YazıcıSeçmeFormu& form) {
             QTest::mouseClick(Denetimler(&form).TamamDüğmesi, Qt::LeftButton);
         });
@@ -305,14 +309,14 @@ private Q_SLOTS:
         // Both sheets were tried, silently: no message, no job, and the marks stay.
         QCOMPARE(basılanlar, (std::vector<int>{1, 3}));
         QVERIFY(ortam->gösterilen.empty());
-        QCOMPARE(liste->selectedItems().size(), 2);
+        QCOMPARE(İşaretliler(), (std::vector<int>{1, 3}));
         QCOMPARE(sunucu->İşleriBekle(0).size(), önce);
 
         // Printing the same marks again once the printer takes jobs clears them.
         Çalıştır([](YazıcıSeçmeFormu& form) {
             QTest::mouseClick(Denetimler(&form).TamamDüğmesi, Qt::LeftButton);
         });
-        QVERIFY(liste->selectedItems().isEmpty());
+        QCOMPARE(İşaretliler(), std::vector<int>{});
         QCOMPARE(sunucu->İşleriBekle(int(önce) + 2).size(), önce + 2);
     }
 
@@ -323,7 +327,7 @@ private Q_SLOTS:
         kayıt.hataVer = [](const Çizim& ç) { return ç.metin == Adlar.at(5); };
         YazıcıNesnesiniAyarla(&kayıt);
         for (int satır : {2, 5, 7})
-            liste->item(satır)->setSelected(true);
+            İşaretle(satır);
         bool pencereGörünüyordu = false;
         YazdırFormu form(
             liste,
@@ -351,11 +355,20 @@ private Q_SLOTS:
         QCOMPARE(basılanlar, (std::vector<int>{2, 5, 7}));
         QCOMPARE(kayıt.BelgeSayısı(), 3);
         QVERIFY(ortam->gösterilen.empty());
-        QCOMPARE(liste->selectedItems().size(), 1);
-        QVERIFY(liste->item(5)->isSelected());
+        QCOMPARE(İşaretliler(), std::vector<int>{5});
     }
 
 private:
+    void İşaretle(int satır) { liste->item(satır)->setCheckState(Qt::Checked); }
+    std::vector<int> İşaretliler() const
+    {
+        std::vector<int> satırlar;
+        for (int i = 0; i < liste->count(); ++i)
+            if (liste->item(i)->checkState() == Qt::Checked)
+                satırlar.push_back(i);
+        return satırlar;
+    }
+
     // The sheet of the list's current entry on the current printer.
     bool Yazdır()
     {
