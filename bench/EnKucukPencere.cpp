@@ -16,6 +16,11 @@ int main(int argc, char* argv[])
     pencere.resize(634, 448);
     pencere.show();
     QLocalServer sunucu;
-    sunucu.listen(QString::fromLocal8Bit(argv[1]));
+    // A socket left by the previous, killed run is removed first, as Tessaro does.
+    const QString ad = QString::fromLocal8Bit(argv[1]);
+    if (!sunucu.listen(ad)) {
+        QLocalServer::removeServer(ad);
+        sunucu.listen(ad);
+    }
     return uygulama.exec();
 }
