@@ -503,9 +503,12 @@ void VeritabanıBağlantısı::Sıkıştır(const QString& kaynak, const QString
     const QString geçici = hedef + QStringLiteral(".yeni");
     QFile::remove(geçici);
     {
+        // Opened for writing, though nothing is written: a change that a crash left half done
+        // (a hot rollback journal beside the file) can then be rolled back first, which a
+        // read-only connection refuses to do.
         sqlite3* ham = nullptr;
         const int kod = sqlite3_open_v2(QFile::encodeName(kaynak).constData(), &ham,
-                                        SQLITE_OPEN_READONLY, nullptr);
+                                        SQLITE_OPEN_READWRITE, nullptr);
         detay::BağlantıTutucu bağlantı(ham);
         if (kod != SQLITE_OK) {
             const Eşleme e = Eşle(kod, true, !QFileInfo(kaynak).absoluteDir().exists());

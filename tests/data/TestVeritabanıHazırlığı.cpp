@@ -450,6 +450,46 @@ private Q_SLOTS:
         QVERIFY(İçerik(ortam->ProgramDosyaları()).isEmpty());
     }
 
+    // A run that died in the middle of a change on an earlier day leaves its rollback journal
+    // beside the file: the next start must take the database as it stood before that change.
+    void yarimKalanDegisiklikGeriAlinir()
+    {
+        KurumYaz(Vtb(), "TAMAM");
+        const QString kaynak = ortam->ProgramDosyaları() + QStringLiteral("kaynak/");
+        QVERIFY(QDir().mkpath(kaynak));
+        QVERIFY(QFile::copy(Vtb(), kaynak + QStringLiteral("Tsr.vtb")));
+        sqlite3* yarım = nullptr;
+        sqlite3_open(QFile::encodeName(kaynak + QStringLiteral("Tsr.vtb")).constData(), &yarım);
+        QCOMPARE(sqlite3_exec(yarım,
+                              "PRAGMA cache_size=2; BEGIN; DELETE FROM KurumTablosu; "
+                              "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n "
+                              "WHERE i<300) INSERT INTO PersonelBilgileriTablosu "
+                              "(Sicili, AdiSoyadi, Unvani, Servisi, SiraNo) SELECT i, "
+                              "hex(randomblob(300)), 'Memur', 'Servis', i FROM n",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        QVERIFY(QFile::exists(kaynak + QStringLiteral("Tsr.vtb-journal")));
+        QFile::remove(Vtb());
+        QVERIFY(QFile::copy(kaynak + QStringLiteral("Tsr.vtb"), Vtb()));
+        QVERIFY(QFile::copy(kaynak + QStringLiteral("Tsr.vtb-journal"),
+                            Vtb() + QStringLiteral("-journal")));
+        sqlite3_exec(yarım, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(yarım);
+        QVERIFY(QDir(kaynak).removeRecursively());
+        ZamanıAyarla(Vtb(), QDateTime(bugünSaat9.date().addDays(-1), QTime(16, 0)));
+
+        VeritabanınıHazırla();
+
+        QVERIFY2(ortam->gösterilen.empty(),
+                 qPrintable(ortam->gösterilen.empty() ? QString() : ortam->gösterilen[0].metin));
+        QVERIFY(Veritabanı.AçıkMı());
+        QCOMPARE(KurumOku(Yedek()), QStringLiteral("TAMAM"));
+        TabloKümesi kurum = Veritabanı.TabloAç(QStringLiteral("KurumTablosu"));
+        QCOMPARE(kurum.Alan(QStringLiteral("KurumAdi")).toString(), QStringLiteral("TAMAM"));
+        kurum.Kapat();
+        QVERIFY(!QFile::exists(Vtb() + QStringLiteral("-journal")));
+    }
+
     void kilitliVeritabaniSessizceAcilmaz()
     {
         İkiDosyaHazırla(QDateTime(bugünSaat9.date().addDays(-3), QTime(16, 0)));
