@@ -5,15 +5,19 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "common/Hata.h"
+#include "common/QtMesajKutusu.h"
 #include "controls/DüğmeliKutu.h"
 #include "destek/TestOrtamı.h"
 #include "ui_DenemeKabı.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 const QString YılMesajı = QStringLiteral("Belirlediğiniz değer, 2008 ile 2050 arasında olmalıdır!");
@@ -177,6 +181,50 @@ private Q_SLOTS:
         QTest::mouseClick(ui.TamamDüğmesi, Qt::LeftButton);
         QCOMPARE(tıklama.count(), 1);
         QCOMPARE(ortam->gösterilen.size(), 3u);
+    }
+
+    // With the program's real message box: the box stands over the container, and once it is
+    // answered the field is still the container's focused control, holding the bound.
+    void GercekMesajKutusuKabinUstundeOrtalanir()
+    {
+        MesajKutusuUygulamasınıAyarla(QtMesajKutusu);
+        kap->move(120, 90);
+        QTRY_COMPARE(kap->frameGeometry().topLeft(), QPoint(120, 90));
+        QRect kutuYeri;
+        QString başlık;
+        QTimer bekçi;
+        connect(&bekçi, &QTimer::timeout, this, [&] {
+            if (auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                kutuYeri = kutu->frameGeometry();
+                başlık = kutu->windowTitle();
+                kutu->button(QMessageBox::Ok)->click();
+            }
+        });
+        bekçi.start(10);
+        Yaz(ui.YılKutusu, QStringLiteral("2060"));
+        QTest::keyClick(Alan(ui.YılKutusu), Qt::Key_Tab);
+        bekçi.stop();
+
+        QCOMPARE(başlık, QStringLiteral("Hatalı değer!"));
+        const QPoint fark = kutuYeri.center() - kap->frameGeometry().center();
+        QVERIFY(qAbs(fark.x()) <= 1 && qAbs(fark.y()) <= 1);
+        QCOMPARE(kap->focusWidget(), Alan(ui.YılKutusu));
+        QCOMPARE(ui.YılKutusu->Text(), QStringLiteral("2050"));
+    }
+
+    void KapaliKutuDegismez()
+    {
+        DüğmeliKutu* saat = ui.SaatKutusu;
+        saat->SetEnabled(false);
+        QVERIFY(!saat->Enabled());
+        QVERIFY(!saat->DeğerDeğiştirDüğmesi()->isEnabled());
+        YukarıOk(saat);
+        QCOMPARE(saat->Value(), 1);
+        QTest::keyClick(Alan(ui.YılKutusu), Qt::Key_Tab);
+        QVERIFY(ui.TamamDüğmesi->hasFocus());
+        saat->SetEnabled(true);
+        YukarıOk(saat);
+        QCOMPARE(saat->Value(), 2);
     }
 
     void SaatKutusuSinirlari()
