@@ -85,10 +85,14 @@ private Q_SLOTS:
         QCOMPARE(ui.YılKutusu->DeğerDeğiştirDüğmesi()->geometry(), QRect(92, 1, 18, 18));
 
         ui.ÖncekiKutu->setFocus();
+        QSignalSpy girdi(ui.YılKutusu, &DüğmeliKutu::GotFocus);
+        QSignalSpy çıktı(ui.YılKutusu, &DüğmeliKutu::LostFocus);
         QTest::keyClick(ui.ÖncekiKutu, Qt::Key_Tab);
         QVERIFY(Alan(ui.YılKutusu)->hasFocus());
         QTest::keyClick(Alan(ui.YılKutusu), Qt::Key_Tab);
         QVERIFY(Alan(ui.SaatKutusu)->hasFocus());
+        QCOMPARE(girdi.count(), 1);
+        QCOMPARE(çıktı.count(), 1);
         QTest::keyClick(Alan(ui.SaatKutusu), Qt::Key_Tab);
         QVERIFY(ui.TamamDüğmesi->hasFocus());
         QTest::keyClick(ui.TamamDüğmesi, Qt::Key_Backtab);
@@ -202,6 +206,7 @@ private Q_SLOTS:
         });
         bekçi.start(10);
         Yaz(ui.YılKutusu, QStringLiteral("2060"));
+        QSignalSpy çıktı(ui.YılKutusu, &DüğmeliKutu::LostFocus);
         QTest::keyClick(Alan(ui.YılKutusu), Qt::Key_Tab);
         bekçi.stop();
 
@@ -209,6 +214,7 @@ private Q_SLOTS:
         const QPoint fark = kutuYeri.center() - kap->frameGeometry().center();
         QVERIFY(qAbs(fark.x()) <= 1 && qAbs(fark.y()) <= 1);
         QCOMPARE(kap->focusWidget(), Alan(ui.YılKutusu));
+        QCOMPARE(çıktı.count(), 0); // the box coming to the front is no move between controls
         QCOMPARE(ui.YılKutusu->Text(), QStringLiteral("2050"));
     }
 
