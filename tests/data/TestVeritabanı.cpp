@@ -98,7 +98,10 @@ private Q_SLOTS:
             QStringList({QStringLiteral("KurumTablosu"), QStringLiteral("MesaiSüreleriTablosu"),
                          QStringLiteral("PersonelBilgileriTablosu"),
                          QStringLiteral("TatilTarihleriTablosu")}));
-        QVERIFY(Sütun(Deyim::TümPersonel(), QStringLiteral("Nosu")).isEmpty());
+        SonuçKümesi boş = Veritabanı.KayıtKümesiAç(Deyim::TümPersonel());
+        QVERIFY(boş.EOF_() && boş.BOF_());
+        QCOMPARE(HataNumarası([&] { boş.SonrakineGeç(); }), HataNo::GeçerliKayıtYok);
+        boş.Kapat();
         QVERIFY(
             Sütun(QStringLiteral("SELECT KurumAdi FROM KurumTablosu"), QStringLiteral("KurumAdi"))
                 .isEmpty());

@@ -56,4 +56,23 @@ if(EXISTS "${hedef}/${program}/Tsr.vtb.ilk")
   message(FATAL_ERROR "İkinci kurulumda geçici dosya kaldı: Tsr.vtb.ilk")
 endif()
 
+# The tool behind the initial file: "--yoksa" leaves a file that is there alone, and without it
+# the tool refuses to write over one.
+set(vtb "${hedef}/${program}/Tsr.vtb")
+execute_process(COMMAND "${TSR_OLUSTUR}" --yoksa "${vtb}" RESULT_VARIABLE sonuc)
+file(SHA256 "${vtb}" sonra)
+if(NOT sonuc EQUAL 0 OR NOT once STREQUAL sonra)
+  message(FATAL_ERROR "TsrOlustur --yoksa var olan Tsr.vtb dosyasına dokundu")
+endif()
+execute_process(COMMAND "${TSR_OLUSTUR}" "${vtb}" RESULT_VARIABLE sonuc ERROR_QUIET)
+file(SHA256 "${vtb}" sonra)
+if(sonuc EQUAL 0 OR NOT once STREQUAL sonra)
+  message(FATAL_ERROR "TsrOlustur var olan Tsr.vtb dosyasının üzerine yazdı")
+endif()
+file(REMOVE "${vtb}")
+execute_process(COMMAND "${TSR_OLUSTUR}" --yoksa "${vtb}" RESULT_VARIABLE sonuc)
+if(NOT sonuc EQUAL 0 OR NOT EXISTS "${vtb}")
+  message(FATAL_ERROR "TsrOlustur --yoksa eksik Tsr.vtb dosyasını yazmadı")
+endif()
+
 file(REMOVE_RECURSE "${hedef}")

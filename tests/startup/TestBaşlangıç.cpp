@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -169,6 +170,9 @@ private Q_SLOTS:
         QVERIFY(Veritabanı.AçıkMı());
         QVERIFY(QFileInfo::exists(ortam->YedekYolu()));
         QVERIFY(BaşlıklıPencere(ProgramBaşlığı));
+        const std::unique_ptr<QSettings> ayarlar = AyarlarıAç();
+        QCOMPARE(ayarlar->organizationName(), QStringLiteral("Velnora"));
+        QCOMPARE(ayarlar->applicationName(), QStringLiteral("Tessaro"));
         // The window answers a later copy from now on.
         QVERIFY(TekKopyaKoruması::ÇalışanıÖneGetir(ProgramBaşlığı));
     }
