@@ -96,6 +96,7 @@ class TestVeritabaniHazirligi : public QObject
     Q_OBJECT
 
     std::optional<TestOrtamı> ortam;
+    int ortalama = 0; // message-box centrings armed: none before a window exists
 
     QString Yedek() const { return ortam->YedekYolu(); }
     QString YedekKlasörü() const { return QFileInfo(Yedek()).absolutePath(); }
@@ -127,8 +128,14 @@ private Q_SLOTS:
     {
         ortam.emplace();
         ortam->SaatiAyarla(bugünSaat9);
+        ortalama = 0;
+        OrtalamaYordamınıAyarla([this] { ++ortalama; });
     }
-    void cleanup() { ortam.reset(); }
+    void cleanup()
+    {
+        OrtalamaYordamınıAyarla({});
+        ortam.reset();
+    }
 
     void programDosyalariKlasoruAyraclaBiter_data()
     {
@@ -246,6 +253,7 @@ private Q_SLOTS:
         QCOMPARE(m.başlık, QStringLiteral("Tessaro"));
         QVERIFY(!ortam->bitişKodu);
         QCOMPARE(Oku(Vtb()), yedek);
+        QCOMPARE(ortalama, 0);
         QCOMPARE(Oku(Yedek()), yedek);
         QCOMPARE(İçerik(ortam->ProgramKlasörü()), QStringList{QStringLiteral("Tsr.vtb")});
         QVERIFY(Veritabanı.AçıkMı());
@@ -285,6 +293,7 @@ private Q_SLOTS:
         QCOMPARE(m.başlık, QStringLiteral("Tessaro"));
         QCOMPARE(ortam->bitişKodu, std::optional<int>(0));
         QVERIFY(İçerik(ortam->ProgramKlasörü()).isEmpty());
+        QCOMPARE(ortalama, 0);
         QVERIFY(İçerik(ortam->ProgramDosyaları()).isEmpty());
         QVERIFY(!Veritabanı.AçıkMı());
     }
@@ -381,6 +390,7 @@ private Q_SLOTS:
         QCOMPARE(ortam->gösterilen[0].metin, yedektenSoru);
         QVERIFY(SoruGösterildi(75, QStringLiteral("Yedek dosyası kopyalanamadı")));
         QCOMPARE(ortam->gösterilen[2].metin, erişilemiyor);
+        QCOMPARE(ortalama, 0);
         QCOMPARE(ortam->bitişKodu, std::optional<int>(0));
         QCOMPARE(Oku(Yedek()), yedek);
         QVERIFY(İçerik(ortam->ProgramKlasörü()).isEmpty());
