@@ -56,13 +56,17 @@ TatilTarihleriFormu::TatilTarihleriFormu(QWidget* üst)
     connect(ui->ListedenÇıkarDüğmesi, &QPushButton::clicked, this,
             &TatilTarihleriFormu::ListedenÇıkarDüğmesi_Click);
     connect(ui->KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* yeni) { OdakDeğişti(yeni); });
+    odakİzleyici_ = connect(qApp, &QApplication::focusChanged, this,
+                            [this](QWidget*, QWidget* yeni) { OdakDeğişti(yeni); });
 
     Form_Load();
 }
 
-TatilTarihleriFormu::~TatilTarihleriFormu() = default;
+// The focus moves while the controls are taken down; the captions are gone by then.
+TatilTarihleriFormu::~TatilTarihleriFormu()
+{
+    disconnect(odakİzleyici_);
+}
 
 // The grid's surface takes the dialog's background through its design (it fills with the
 // inherited palette).

@@ -57,4 +57,5 @@ private:
     // Set while a month or year change made by the user refills the grid: the focus then stays
     // on the changed control instead of passing to the grid and straight back.
     bool odakDeğişenDenetimde_ = false;
+    QMetaObject::Connection odakİzleyici_;
 };
