@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
 #include <algorithm>
@@ -45,6 +46,8 @@ TatilTarihleriFormu::TatilTarihleriFormu(QWidget* üst)
         GünAdlarıEtiketi[i] =
             ui->Altlık->findChild<QLabel*>(QStringLiteral("GünAdlarıEtiketi") + QString::number(i));
     ui->Altlık->installEventFilter(this);
+    // Alt+Y puts the cursor into the year box's text field.
+    ui->Etiket0->setBuddy(ui->YılKutusu->DeğerKutusu());
 
     connect(ui->AyKutusu, &QListWidget::currentRowChanged, this,
             &TatilTarihleriFormu::AyKutusu_Click);

@@ -111,6 +111,10 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         t.Tuş(Qt::Key_Return);
         QCOMPARE(SeçilenTarih, QDate(2030, 12, 1));
         QVERIFY(t.Kayıtlı().isEmpty());
+        QTest::keyClick(t.form.get(), Qt::Key_Y, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), t.Yıl()->DeğerKutusu());
+        QTest::keyClick(t.form.get(), Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), t.Liste());
         t.Tuş(Qt::Key_Escape);
         QVERIFY(!t.form->isVisible());
     }
