@@ -19,7 +19,7 @@
 namespace {
 const QColor SıradanGün(0, 0, 192);
 const QColor KoyuKırmızı(192, 0, 0);
-// Twips the selection frame stands above its cell.
+// The selection frame stands 80 twips above its cell's top.
 constexpr double ÇerçeveÜstPayı = 80.0 / 15;
 
 void GörünümüAyarla(QLabel* etiket, const QColor& renk, bool kalın)
@@ -71,8 +71,7 @@ TatilTarihleriFormu::~TatilTarihleriFormu()
     disconnect(odakİzleyici_);
 }
 
-// The grid's surface takes the dialog's background through its design (it fills with the
-// inherited palette).
+// Altlık takes the dialog's background through its design: it fills with the inherited palette.
 void TatilTarihleriFormu::Form_Load()
 {
     Tuzak([&] {
