@@ -9,7 +9,6 @@
 #include "data/Veritabanı.h"
 #include "ui_TatilTarihleriFormu.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -22,11 +21,16 @@ const QColor KoyuKırmızı(192, 0, 0);
 // The selection frame stands 80 twips above its cell's top.
 constexpr double ÇerçeveÜstPayı = 80.0 / 15;
 
-void GörünümüAyarla(QLabel* etiket, const QColor& renk, bool kalın)
+void YazıRengi(QLabel* etiket, const QColor& renk)
 {
     QPalette renkler = etiket->palette();
     renkler.setColor(QPalette::WindowText, renk);
     etiket->setPalette(renkler);
+}
+
+void GörünümüAyarla(QLabel* etiket, const QColor& renk, bool kalın)
+{
+    YazıRengi(etiket, renk);
     QFont yazı = etiket->font();
     yazı.setBold(kalın);
     etiket->setFont(yazı);
@@ -59,16 +63,19 @@ TatilTarihleriFormu::TatilTarihleriFormu(QWidget* üst)
     connect(ui->ListedenÇıkarDüğmesi, &QPushButton::clicked, this,
             &TatilTarihleriFormu::ListedenÇıkarDüğmesi_Click);
     connect(ui->KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
-    odakİzleyici_ = connect(qApp, &QApplication::focusChanged, this,
-                            [this](QWidget*, QWidget* yeni) { OdakDeğişti(yeni); });
+    connect(ui->YılKutusu, &DüğmeliKutu::GotFocus, this, &TatilTarihleriFormu::YılKutusu_GotFocus);
+    connect(ui->YılKutusu, &DüğmeliKutu::LostFocus, this,
+            &TatilTarihleriFormu::YılKutusu_LostFocus);
+    ui->AyKutusu->installEventFilter(this);
 
     Form_Load();
 }
 
-// The focus moves while the controls are taken down; the captions are gone by then.
+// Taking the controls down may still raise their signals, and the dialog's part is gone by then.
 TatilTarihleriFormu::~TatilTarihleriFormu()
 {
-    disconnect(odakİzleyici_);
+    ui->YılKutusu->disconnect(this);
+    ui->AyKutusu->disconnect(this);
 }
 
 // Altlık takes the dialog's background through its design: it fills with the inherited palette.
@@ -289,20 +296,24 @@ void TatilTarihleriFormu::ListedenÇıkarDüğmesi_Click()
 }
 
 // The captions of the year box and the month list show which of the two holds the focus.
-// Focus leaving the dialog (another window, a message box) changes nothing.
-void TatilTarihleriFormu::OdakDeğişti(QWidget* yeni)
+void TatilTarihleriFormu::YılKutusu_GotFocus()
 {
-    if (!yeni || yeni->window() != this)
-        return;
-    const auto boya = [&](QLabel* etiket, const QWidget* denetim) {
-        QPalette renkler = etiket->palette();
-        const bool odakta = yeni == denetim || denetim->isAncestorOf(yeni);
-        renkler.setColor(QPalette::WindowText,
-                         odakta ? VurguRengi : palette().color(QPalette::WindowText));
-        etiket->setPalette(renkler);
-    };
-    boya(ui->Etiket0, ui->YılKutusu);
-    boya(ui->Etiket1, ui->AyKutusu);
+    YazıRengi(ui->Etiket0, VurguRengi);
+}
+
+void TatilTarihleriFormu::YılKutusu_LostFocus()
+{
+    YazıRengi(ui->Etiket0, palette().color(QPalette::WindowText));
+}
+
+void TatilTarihleriFormu::AyKutusu_GotFocus()
+{
+    YazıRengi(ui->Etiket1, VurguRengi);
+}
+
+void TatilTarihleriFormu::AyKutusu_LostFocus()
+{
+    YazıRengi(ui->Etiket1, palette().color(QPalette::WindowText));
 }
 
 bool TatilTarihleriFormu::eventFilter(QObject* nesne, QEvent* olay)
@@ -313,6 +324,15 @@ bool TatilTarihleriFormu::eventFilter(QObject* nesne, QEvent* olay)
             return false;
         Yoksay([&] { Altlık_KeyDown(tuş); });
         return true;
+    }
+    // Like the year box, the month list ignores the focus going to another window for a while.
+    if (nesne == ui->AyKutusu &&
+        (olay->type() == QEvent::FocusIn || olay->type() == QEvent::FocusOut)) {
+        const Qt::FocusReason neden = static_cast<QFocusEvent*>(olay)->reason();
+        if (neden != Qt::ActiveWindowFocusReason && neden != Qt::PopupFocusReason &&
+            neden != Qt::MenuBarFocusReason)
+            olay->type() == QEvent::FocusIn ? AyKutusu_GotFocus() : AyKutusu_LostFocus();
+        return false;
     }
     if (olay->type() == QEvent::MouseButtonRelease) {
         const auto bulunan = std::find(GünEtiketi.begin(), GünEtiketi.end(), nesne);

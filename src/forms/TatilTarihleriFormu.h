@@ -44,7 +44,10 @@ private:
     void BugüneGitDüğmesi_Click();
     void ListeyeEkleDüğmesi_Click();
     void ListedenÇıkarDüğmesi_Click();
-    void OdakDeğişti(QWidget* yeni);
+    void YılKutusu_GotFocus();
+    void YılKutusu_LostFocus();
+    void AyKutusu_GotFocus();
+    void AyKutusu_LostFocus();
 
     bool EtkinDenetimMi(const QWidget* denetim) const;
     QLabel* Hücre(int no) const;
@@ -57,5 +60,4 @@ private:
     // Set while a month or year change made by the user refills the grid: the focus then stays
     // on the changed control instead of passing to the grid and straight back.
     bool odakDeğişenDenetimde_ = false;
-    QMetaObject::Connection odakİzleyici_;
 };

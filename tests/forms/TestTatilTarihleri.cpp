@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {
@@ -275,22 +276,26 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         QVERIFY(t.Görünüm(24, KoyuKırmızı, true));
     }
 
-    void yilRakamRakamYazilir()
+    void yilKullanicidanDegisir()
     {
         Takvim t;
         QVERIFY(t.Aç(2030, 12));
         QLineEdit* alan = t.Yıl()->DeğerKutusu();
-        QTest::mouseClick(alan, Qt::LeftButton);
+        QScrollBar* oklar = t.Yıl()->DeğerDeğiştirDüğmesi();
+        QTest::mouseClick(oklar, Qt::LeftButton, {}, QPoint(oklar->width() / 2, 2));
+        QCOMPARE(int(t.Yıl()->Value()), 2031);
+        QCOMPARE(t.Hücre(0)->text(), Ad("1")); // 1 December 2031 is a Monday
+        QCOMPARE(QApplication::focusWidget(), alan);
         QCOMPARE(t.Bul<QLabel>(Ad("Etiket0"))->palette().color(QPalette::WindowText), VurguRengi);
         alan->selectAll();
-        for (char rakam : QByteArray("2031")) {
+        for (char rakam : QByteArray("2032")) {
             QTest::keyClick(alan, rakam);
             QCOMPARE(QApplication::focusWidget(), alan);
         }
         QVERIFY(t.ortam.gösterilen.empty());
-        QCOMPARE(int(t.Yıl()->Value()), 2031);
-        QCOMPARE(t.Hücre(0)->text(), Ad("1")); // 1 December 2031 is a Monday
-        QCOMPARE(SeçilenTarih, QDate(2031, 12, 1));
+        QCOMPARE(int(t.Yıl()->Value()), 2032);
+        QCOMPARE(t.Hücre(2)->text(), Ad("1"));
+        QCOMPARE(SeçilenTarih, QDate(2032, 12, 1));
         t.Tıkla(3);
         QCOMPARE(t.Bul<QLabel>(Ad("Etiket0"))->palette().color(QPalette::WindowText),
                  t.form->palette().color(QPalette::WindowText));
