@@ -250,17 +250,6 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         QVERIFY(t.Görünüm(5, KoyuKırmızı, true));
     }
 
-    void komsuAylarinTatilleriGorunmez()
-    {
-        Takvim t;
-        for (const char* tarih : {"#2/29/2024#", "#4/1/2024#", "#3/31/2024#"})
-            t.Kaydet(Ad(tarih));
-        QVERIFY(t.Aç(2024, 3)); // 1 March in cell 4, 29 March in cell 32
-        QCOMPARE(t.Listelenen(), QStringList{Ad("31.03.2024")});
-        QVERIFY(t.Görünüm(4, SıradanGün, false));
-        QVERIFY(t.Görünüm(32, SıradanGün, false));
-    }
-
     void buguneGit()
     {
         Takvim t;
@@ -317,20 +306,24 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         QCOMPARE(t.Kayıtlı(), QStringList{Ad("1930-12-03")});
     }
 
-    void bozukKayitlarlaAcilir()
+    // Dates of the neighbouring months and rows the month cannot show: only the month's own
+    // holidays are listed and marked, and removing one leaves every other row as it was.
+    void yalnizcaAyinTatilleri()
     {
         Takvim t;
-        for (const char* değer :
-             {"'1999-12-31'", "'2051-01-01'", "'abc'", "'2024-05-1'", "'2024-05-10'"})
+        for (const char* değer : {"'2024-04-30'", "'2024-06-01'", "'1999-12-31'", "'2051-01-01'",
+                                  "'abc'", "'2024-05-1'", "'2024-05-10'"})
             t.Kaydet(Ad(değer));
-        QVERIFY(t.Aç(2024, 5));
+        QVERIFY(t.Aç(2024, 5)); // 1 May in cell 2, 30 May in cell 31
         QVERIFY(t.ortam.gösterilen.empty());
         QCOMPARE(t.Listelenen(), QStringList{Ad("10.05.2024")});
+        QVERIFY(t.Görünüm(2, SıradanGün, false));
+        QVERIFY(t.Görünüm(31, SıradanGün, false));
         t.ListedeSeç(t.Liste(), 0);
         t.ortam.yanıtlar.push_back(Yanıt::Evet);
         t.Tıkla("ListedenÇıkarDüğmesi");
-        QCOMPARE(t.Kayıtlı(),
-                 (QStringList{Ad("1999-12-31"), Ad("2024-05-1"), Ad("2051-01-01"), Ad("abc")}));
+        QCOMPARE(t.Kayıtlı(), (QStringList{Ad("1999-12-31"), Ad("2024-04-30"), Ad("2024-05-1"),
+                                           Ad("2024-06-01"), Ad("2051-01-01"), Ad("abc")}));
     }
 };
 
