@@ -226,8 +226,8 @@ void TatilTarihleriFormu::YılKutusu_Change()
 }
 
 // The day number is carried over to the new month. The changed control keeps the focus
-// throughout: were it to pass to the grid and straight back, the year box would check a year
-// typed only in part, and refuse it at its first digit.
+// throughout, as the user goes on typing or stepping in it: passing it to the grid and straight
+// back would make the year box treat a year typed only in part as a finished entry.
 void TatilTarihleriFormu::KullanıcıAyıDeğiştirdi()
 {
     odakDeğişenDenetimde_ = true;
