@@ -71,7 +71,8 @@ TatilTarihleriFormu::TatilTarihleriFormu(QWidget* üst)
     Form_Load();
 }
 
-// Taking the controls down may still raise their signals, and the dialog's part is gone by then.
+// The controls outlive the dialog's own part while they are taken down: none of their signals
+// may reach it then.
 TatilTarihleriFormu::~TatilTarihleriFormu()
 {
     ui->YılKutusu->disconnect(this);
