@@ -72,7 +72,8 @@ QString TarihÇevir(const QString& değişmez)
     const QDate tarih = p.size() == 3 ? QDate(p[2].trimmed().toInt(&y), p[0].trimmed().toInt(&a),
                                               p[1].trimmed().toInt(&g))
                                       : QDate();
-    if (!a || !g || !y || !tarih.isValid())
+    // Stored dates are ISO texts compared as text, which holds for four-digit years only.
+    if (!a || !g || !y || !tarih.isValid() || tarih.year() < 100 || tarih.year() > 9999)
         throw Hata(HataNo::SözdizimiHatası,
                    QStringLiteral("Sorgu ifadesindeki tarih okunamadı: ") + değişmez);
     return QLatin1Char('\'') + tarih.toString(Qt::ISODate) + QLatin1Char('\'');

@@ -376,6 +376,9 @@ private Q_SLOTS:
         QTest::newRow("olmayan gün")
             << QStringLiteral("DELETE * FROM TatilTarihleriTablosu WHERE TatilTarihi=#2/30/2024#")
             << 3075;
+        QTest::newRow("beş basamaklı yıl")
+            << QStringLiteral("DELETE * FROM TatilTarihleriTablosu WHERE TatilTarihi=#1/3/20244#")
+            << 3075;
         QTest::newRow("iki deyim")
             << QStringLiteral("DELETE * FROM KurumTablosu; DELETE * FROM MesaiSüreleriTablosu")
             << 3075;
