@@ -1,5 +1,6 @@
 #include "AnaForm.h"
 
+#include "PersonelFormu.h"
 #include "common/Hata.h"
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
@@ -9,6 +10,7 @@
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
 #include "ui_AnaForm.h"
+#include "ui_PersonelFormu.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -203,9 +205,33 @@ void AnaForm::BulKutusu_Change()
     ui->PersonelListesi->setCurrentRow(ListedeBul(ui->PersonelListesi, ui->BulKutusu->text()));
 }
 
-void AnaForm::EkleDüğmesi_Click() {}
+void AnaForm::EkleDüğmesi_Click()
+{
+    PersonelFormu form(*this);
+    Yoksay([] { DeğiştirmeModu = false; });
+    Yoksay([&] { form.setWindowTitle(QStringLiteral("Yeni Personel Ekleme")); });
+    Yoksay([&] { form.EkleKaydetDüğmesi_Click(); });
+    Yoksay([&] { form.exec(); });
+}
 
-void AnaForm::DeğiştirDüğmesi_Click() {}
+void AnaForm::DeğiştirDüğmesi_Click()
+{
+    if (!ui->PersonelListesi->currentItem())
+        return;
+    PersonelFormu form(*this);
+    Yoksay([] { DeğiştirmeModu = true; });
+    Yoksay([&] { form.setWindowTitle(QStringLiteral("Personel Bilgilerini Değiştir")); });
+    Yoksay([&] {
+        Ui::PersonelFormu& kutular = form.Denetimler();
+        kutular.SiciliKutusu->setText(ui->SiciliKutusu->text());
+        kutular.AdıSoyadıKutusu->setText(ui->AdıSoyadıKutusu->text());
+        kutular.ÜnvanıKutusu->setText(ui->ÜnvanıKutusu->text());
+        kutular.ServisiKutusu->setText(ui->ServisiKutusu->text());
+        kutular.SıraNoKutusu->setText(ui->SıraNoKutusu->text());
+    });
+    Yoksay([&] { form.EkleKaydetDüğmesi_Click(); });
+    Yoksay([&] { form.exec(); });
+}
 
 void AnaForm::SilDüğmesi_Click()
 {
