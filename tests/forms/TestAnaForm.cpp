@@ -434,6 +434,29 @@ private Q_SLOTS:
         QCOMPARE(KurumAdı, QStringLiteral("Velnora A.Ş."));
     }
 
+    // With no current entry the edit button opens nothing; the holiday button hands over the
+    // first day of the chosen month all the same.
+    void seciliKisiOlmadan()
+    {
+        Ekle(1, "Ali Bir", "A", "1");
+        Aç();
+        bool açıldı = false;
+        auto kapat = [&] {
+            if (QWidget* pencere = QApplication::activeModalWidget()) {
+                açıldı = true;
+                pencere->close();
+            }
+        };
+        QTimer::singleShot(0, this, kapat);
+        QTest::mouseClick(D<QPushButton>("DeğiştirDüğmesi"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(!açıldı);
+        QTimer::singleShot(0, this, kapat);
+        QTest::mouseClick(D<QPushButton>("TatilBelirleDüğmesi"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(SeçilenTarih, QDate(2024, 3, 1));
+    }
+
     void tatiller()
     {
         for (const QDate& gün :
