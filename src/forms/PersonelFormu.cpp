@@ -15,13 +15,32 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
 namespace {
 enum Kutu { Sicil, AdSoyad, Ünvan, Servis, SıraNo };
 
-// 18 digits always fit a 64-bit integer, so a registry number is stored with the value typed.
-constexpr int SicilEnUzun = 18;
+// Digits only, however the text arrives (typed, pasted or dropped). A registry number must also
+// fit the 64-bit column, so that the value stored is the value typed.
+class RakamDoğrulayıcı : public QValidator
+{
+public:
+    RakamDoğrulayıcı(bool sayıSınırı, QObject* üst) : QValidator(üst), sayıSınırı_(sayıSınırı) {}
+
+    State validate(QString& metin, int&) const override
+    {
+        for (const QChar c : metin)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return Invalid;
+        bool sığar = true;
+        if (sayıSınırı_ && !metin.isEmpty())
+            metin.toLongLong(&sığar);
+        return sığar ? Acceptable : Invalid;
+    }
+
+private:
+    bool sayıSınırı_;
+};
 
 QString TırnaklarıDüzelt(const QString& metin)
 {
@@ -46,11 +65,8 @@ PersonelFormu::PersonelFormu(AnaForm& anaForm)
     for (QLineEdit* kutu : kutular_)
         kutu->installEventFilter(this);
 
-    // Digits only, however the text arrives: typed, pasted or dropped.
-    const QRegularExpression rakamlar(QStringLiteral("[0-9]*"));
-    ui->SiciliKutusu->setValidator(new QRegularExpressionValidator(rakamlar, ui->SiciliKutusu));
-    ui->SiciliKutusu->setMaxLength(SicilEnUzun);
-    ui->SıraNoKutusu->setValidator(new QRegularExpressionValidator(rakamlar, ui->SıraNoKutusu));
+    ui->SiciliKutusu->setValidator(new RakamDoğrulayıcı(true, ui->SiciliKutusu));
+    ui->SıraNoKutusu->setValidator(new RakamDoğrulayıcı(false, ui->SıraNoKutusu));
 
     connect(ui->EkleKaydetDüğmesi, &QPushButton::clicked, this,
             &PersonelFormu::EkleKaydetDüğmesi_Click);
