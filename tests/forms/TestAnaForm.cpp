@@ -457,6 +457,17 @@ private Q_SLOTS:
         QCOMPARE(SeçilenTarih, QDate(2024, 3, 1));
     }
 
+    void yilSiniriDisinda()
+    {
+        ortam->SaatiAyarla(QDateTime(QDate(2060, 5, 2), QTime(9, 0)));
+        Aç();
+        QCOMPARE(ortam->gösterilen.size(), size_t(1));
+        QVERIFY(ortam->gösterilen[0].metin.contains(QStringLiteral("Hata Kodu: 380")));
+        QCOMPARE(D<DüğmeliKutu>("YılKutusu")->Value(), 2020);
+        QCOMPARE(D<QComboBox>("AyKutusu")->currentText(), QStringLiteral("MAYIS"));
+        QVERIFY(form->isVisible());
+    }
+
     void tatiller()
     {
         for (const QDate& gün :
