@@ -48,4 +48,5 @@ private:
     std::unique_ptr<Ui::PersonelFormu> ui;
     std::array<QLineEdit*, 5> kutular_{};
     std::array<QLabel*, 5> Etiket{};
+    int odaktakiKutu_ = -1; // the box the user is in, kept while another window has the focus
 };
