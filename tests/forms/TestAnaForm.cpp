@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QtTest>
 
@@ -470,9 +471,9 @@ private Q_SLOTS:
 
     void tatiller()
     {
-        for (const QDate& gün :
-             {QDate(2024, 2, 29), QDate(2024, 4, 1), QDate(2024, 4, 2), QDate(2024, 11, 30),
-              QDate(2024, 12, 1), QDate(2025, 1, 1), QDate(2025, 1, 2), QDate(2025, 12, 25)})
+        for (const QDate& gün : {QDate(2024, 2, 29), QDate(2024, 4, 1), QDate(2024, 4, 2),
+                                 QDate(2024, 11, 30), QDate(2024, 12, 1), QDate(2025, 1, 1),
+                                 QDate(2025, 1, 2), QDate(2025, 12, 25), QDate(2026, 12, 31)})
             TatilEkle(gün);
         Aç();
         QCOMPARE(form->Tatiller, std::vector<QDate>{QDate(2024, 4, 1)});
@@ -496,6 +497,16 @@ private Q_SLOTS:
         yılKutusu->setFocus();
         yılKutusu->selectAll();
         Yaz(yılKutusu, QStringLiteral("2025"));
+        QCOMPARE(yıl->Value(), 2025);
+        QCOMPARE(form->Tatiller, std::vector<QDate>{QDate(2025, 12, 25)});
+        QTest::keyClick(yılKutusu, Qt::Key_Up);
+        QCOMPARE(form->Tatiller, std::vector<QDate>{QDate(2026, 12, 31)});
+
+        // The down arrow, clicked with the focus elsewhere, brings the focus along.
+        ay->setFocus();
+        QScrollBar* oklar = yıl->DeğerDeğiştirDüğmesi();
+        QTest::mouseClick(oklar, Qt::LeftButton, {},
+                          QPoint(oklar->width() / 2, oklar->height() - 3));
         QCOMPARE(yıl->Value(), 2025);
         QCOMPARE(form->Tatiller, std::vector<QDate>{QDate(2025, 12, 25)});
     }
