@@ -51,6 +51,14 @@ AnaForm::AnaForm(QWidget* üst) : QWidget(üst), ui(std::make_unique<Ui::AnaForm
     setWindowIcon(QIcon(QStringLiteral(":/tessaro.png")));
     for (int i = 0; i < ui->AyKutusu->count(); ++i)
         ui->AyKutusu->setItemData(i, i + 1);
+    // The record display sits in a disabled frame only to keep focus and input out; its texts
+    // are read as usual, not greyed.
+    for (QLineEdit* kutu : BilgiKutuları()) {
+        QPalette renkler = kutu->palette();
+        for (const auto rol : {QPalette::Text, QPalette::Base})
+            renkler.setColor(QPalette::Disabled, rol, renkler.color(QPalette::Active, rol));
+        kutu->setPalette(renkler);
+    }
 
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, ui->ÇıkışDüğmesi, &QPushButton::click);
@@ -192,10 +200,15 @@ void AnaForm::PersonelListesi_Click()
     });
 }
 
+std::array<QLineEdit*, 5> AnaForm::BilgiKutuları() const
+{
+    return {ui->SiciliKutusu, ui->AdıSoyadıKutusu, ui->ÜnvanıKutusu, ui->ServisiKutusu,
+            ui->SıraNoKutusu};
+}
+
 void AnaForm::BilgiKutularınıBoşalt()
 {
-    for (QLineEdit* kutu : {ui->SiciliKutusu, ui->AdıSoyadıKutusu, ui->ÜnvanıKutusu,
-                            ui->ServisiKutusu, ui->SıraNoKutusu})
+    for (QLineEdit* kutu : BilgiKutuları())
         kutu->clear();
 }
 

@@ -8,8 +8,11 @@
 
 #include <QDate>
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <vector>
+
+class QLineEdit;
 
 namespace Ui {
 class AnaForm;
@@ -67,6 +70,7 @@ private:
 
     void TümünüİşaretleVeyaTemizle(bool işaretle);
     bool İşaretliVarMı() const;
+    std::array<QLineEdit*, 5> BilgiKutuları() const;
     void BilgiKutularınıBoşalt();
 
     std::unique_ptr<Ui::AnaForm> ui;
