@@ -224,6 +224,19 @@ private Q_SLOTS:
         QCOMPARE(Kutular(), Metinler({"77", "Oya Su", "Şef", "Arşiv", ""}));
     }
 
+    // A record removed behind the window's back cannot be shown: the error is reported and the
+    // window goes on.
+    void kaybolanKayit()
+    {
+        Ekle(1, "Ali Bir", "A", "1");
+        Aç();
+        ortam->Çalıştır(Deyim::PersoneliSil(1));
+        Tıkla(Liste(), 0);
+        QCOMPARE(ortam->gösterilen.size(), size_t(1));
+        QCOMPARE(ortam->gösterilen[0].başlık, QStringLiteral("Hata oluştu!"));
+        QCOMPARE(Liste()->currentRow(), 0);
+    }
+
     void aramaVeIsaretler()
     {
         Ekle(1, "Zeynep Kaya", "A", "1");
