@@ -1,6 +1,7 @@
 #include "AnaForm.h"
 
 #include "PersonelFormu.h"
+#include "TatilTarihleriFormu.h"
 #include "common/Hata.h"
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
@@ -288,6 +289,12 @@ void AnaForm::TatilBelirleDüğmesi_Click()
     Yoksay([this] {
         SeçilenTarih = QDate(ui->YılKutusu->Value(), ui->AyKutusu->currentIndex() + 1, 1);
     });
+    std::unique_ptr<TatilTarihleriFormu> takvim;
+    Yoksay([&] { takvim = std::make_unique<TatilTarihleriFormu>(this); });
+    if (!takvim)
+        return;
+    Yoksay([&] { takvim->TatilTarihleriniListele(); });
+    Yoksay([&] { takvim->exec(); });
 }
 
 void AnaForm::ListeyiSeçDüğmesi_Click()
