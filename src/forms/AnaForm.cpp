@@ -1,12 +1,382 @@
 #include "AnaForm.h"
 
+#include "PersonelFormu.h"
+#include "TatilTarihleriFormu.h"
+#include "common/Hata.h"
+#include "common/Korumalar.h"
+#include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "common/OrtakYordamlarModülü.h"
+#include "common/TürkçeMetin.h"
+#include "data/Deyimler.h"
+#include "data/Veritabanı.h"
+#include "ui_AnaForm.h"
+#include "ui_PersonelFormu.h"
 
-AnaForm::AnaForm(QWidget* parent) : QWidget(parent) {}
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <algorithm>
+
+namespace {
+const QString ÜstBoşlukAnahtarı = QStringLiteral("Ayarlar/Ust Bosluk");
+const QString SolBoşlukAnahtarı = QStringLiteral("Ayarlar/Sol Bosluk");
+constexpr int TwipPiksel = 15; // twips per pixel at 96 dots per inch
+
+// A stored edge in twips, as pixels; a text that is not a number is a type mismatch.
+int PikseleÇevir(const QVariant& twip)
+{
+    bool sayıMı = false;
+    const double değer = twip.toString().trimmed().toDouble(&sayıMı);
+    if (!sayıMı)
+        throw Hata(HataNo::TürUyuşmazlığı, QStringLiteral("Tür uyuşmazlığı"));
+    return qRound(değer / TwipPiksel);
+}
+
+QString TwipMetni(int piksel)
+{
+    return QString::number(qint64(piksel) * TwipPiksel);
+}
+} // namespace
+
+AnaForm::AnaForm(QWidget* üst) : QWidget(üst), ui(std::make_unique<Ui::AnaForm>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    setWindowIcon(QIcon(QStringLiteral(":/tessaro.png")));
+    for (int i = 0; i < ui->AyKutusu->count(); ++i)
+        ui->AyKutusu->setItemData(i, i + 1);
+    // The record display sits in a disabled frame only to keep focus and input out; its texts
+    // are read as usual, not greyed.
+    for (QLineEdit* kutu : BilgiKutuları()) {
+        QPalette renkler = kutu->palette();
+        for (const auto rol : {QPalette::Text, QPalette::Base})
+            renkler.setColor(QPalette::Disabled, rol, renkler.color(QPalette::Active, rol));
+        kutu->setPalette(renkler);
+    }
+
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, ui->ÇıkışDüğmesi, &QPushButton::click);
+
+    connect(ui->ServisSeçKutusu, &QComboBox::currentIndexChanged, this,
+            &AnaForm::ServisSeçKutusu_Click);
+    connect(ui->PersonelListesi, &QListWidget::currentRowChanged, this,
+            &AnaForm::PersonelListesi_Click);
+    connect(ui->BulKutusu, &QLineEdit::textChanged, this, &AnaForm::BulKutusu_Change);
+    connect(ui->AyKutusu, &QComboBox::currentIndexChanged, this, &AnaForm::AyKutusu_Click);
+    connect(ui->YılKutusu, &DüğmeliKutu::Change, this, &AnaForm::YılKutusu_Change);
+    connect(ui->EkleDüğmesi, &QPushButton::clicked, this, &AnaForm::EkleDüğmesi_Click);
+    connect(ui->DeğiştirDüğmesi, &QPushButton::clicked, this, &AnaForm::DeğiştirDüğmesi_Click);
+    connect(ui->SilDüğmesi, &QPushButton::clicked, this, &AnaForm::SilDüğmesi_Click);
+    connect(ui->MesaiSüresiBelirlemeDüğmesi, &QPushButton::clicked, this,
+            &AnaForm::MesaiSüresiBelirlemeDüğmesi_Click);
+    connect(ui->HakkındaDüğmesi, &QPushButton::clicked, this, &AnaForm::HakkındaDüğmesi_Click);
+    connect(ui->TatilBelirleDüğmesi, &QPushButton::clicked, this,
+            &AnaForm::TatilBelirleDüğmesi_Click);
+    connect(ui->KurumAdıGirişiDüğmesi, &QPushButton::clicked, this,
+            &AnaForm::KurumAdıGirişiDüğmesi_Click);
+    connect(ui->ListeyiSeçDüğmesi, &QPushButton::clicked, this, &AnaForm::ListeyiSeçDüğmesi_Click);
+    connect(ui->SeçimiTemizleDüğmesi, &QPushButton::clicked, this,
+            &AnaForm::SeçimiTemizleDüğmesi_Click);
+    connect(ui->YazdırDüğmesi, &QPushButton::clicked, this, &AnaForm::YazdırDüğmesi_Click);
+    connect(ui->ÇıkışDüğmesi, &QPushButton::clicked, this, &QWidget::close);
+}
+
+AnaForm::~AnaForm() = default;
 
 void AnaForm::Yükle()
 {
-    setWindowTitle(ProgramBaşlığı);
-    resize(634, 448);
-    show();
+    Tuzak([this] {
+        for (QWidget* altlık : {ui->Altlık0, ui->Altlık1}) {
+            altlık->setBackgroundRole(QPalette::Window);
+            altlık->setAutoFillBackground(true);
+        }
+    });
+    Tuzak([this] { setWindowTitle(ProgramBaşlığı); });
+    KonumuYükle();
+    Tuzak([] {
+        TabloKümesi kurum = Veritabanı.TabloAç(QStringLiteral("KurumTablosu"));
+        KurumAdı = kurum.EOF_() ? QString() : kurum.Alan(QStringLiteral("KurumAdi")).toString();
+        kurum.Kapat();
+    });
+    ServisleriYükle();
+    Tuzak([this] { ui->ServisSeçKutusu->setCurrentText(QStringLiteral("Tümü")); });
+    Tuzak([this] { ui->YılKutusu->SetValue(Bugün().year()); });
+    Tuzak([this] { ui->AyKutusu->setCurrentIndex(Bugün().month() - 1); });
+    Tuzak([this] { show(); });
+}
+
+// The top edge first, then the left one; each failing on its own leaves that edge as it is.
+void AnaForm::KonumuYükle()
+{
+    const auto ayarlar = AyarlarıAç();
+    const QRect ekran = screen()->geometry();
+    Tuzak([&] {
+        const int orta = (ekran.height() - height()) / 2;
+        move(x(), PikseleÇevir(ayarlar->value(ÜstBoşlukAnahtarı, TwipMetni(orta))));
+    });
+    Tuzak([&] {
+        const int orta = (ekran.width() - width()) / 2;
+        move(PikseleÇevir(ayarlar->value(SolBoşlukAnahtarı, TwipMetni(orta))), y());
+    });
+}
+
+void AnaForm::KonumuKaydet()
+{
+    const auto ayarlar = AyarlarıAç();
+    Yoksay([&] { ayarlar->setValue(SolBoşlukAnahtarı, TwipMetni(x())); });
+    Yoksay([&] { ayarlar->setValue(ÜstBoşlukAnahtarı, TwipMetni(y())); });
+    Yoksay([&] { ayarlar->sync(); });
+}
+
+// However the window is closed, its position is kept; closing is never refused. A program
+// ended by HataYönet stores nothing (the guards run no step then).
+void AnaForm::closeEvent(QCloseEvent* olay)
+{
+    KonumuKaydet();
+    olay->accept();
+}
+
+void AnaForm::ServisleriYükle()
+{
+    QComboBox* kutu = ui->ServisSeçKutusu;
+    // Filling is no selection: the caller chooses the department afterwards.
+    const QSignalBlocker engel(kutu);
+    Tuzak([kutu] { kutu->clear(); });
+    Tuzak([kutu] { kutu->addItem(QStringLiteral("Tümü")); });
+    Tuzak([kutu] {
+        SonuçKümesi servisler = Veritabanı.KayıtKümesiAç(Deyim::Servisler());
+        for (; !servisler.EOF_(); servisler.SonrakineGeç())
+            kutu->addItem(servisler.Alan(QStringLiteral("Servisi")).toString());
+        servisler.Kapat();
+    });
+    kutu->setCurrentIndex(-1);
+}
+
+void AnaForm::ServisSeçKutusu_Click()
+{
+    QListWidget* liste = ui->PersonelListesi;
+    Tuzak([liste, servis = ui->ServisSeçKutusu->currentText()] {
+        const bool tümü = TürkçeKüçükHarf(servis) == TürkçeKüçükHarf(QStringLiteral("Tümü"));
+        SonuçKümesi kişiler =
+            Veritabanı.KayıtKümesiAç(tümü ? Deyim::TümPersonel() : Deyim::ServisPersoneli(servis));
+        // One refill, drawn once, with no selection signal per entry.
+        liste->setUpdatesEnabled(false);
+        const auto sonunda = qScopeGuard([liste] { liste->setUpdatesEnabled(true); });
+        const QSignalBlocker engel(liste);
+        liste->clear();
+        for (; !kişiler.EOF_(); kişiler.SonrakineGeç()) {
+            auto* öge = new QListWidgetItem(kişiler.Alan(QStringLiteral("AdiSoyadi")).toString());
+            öge->setData(Qt::UserRole, kişiler.Alan(QStringLiteral("Nosu")).toInt());
+            öge->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+            öge->setCheckState(Qt::Unchecked);
+            liste->addItem(öge);
+        }
+        kişiler.Kapat();
+    });
+    PersonelListesi_Click();
+}
+
+void AnaForm::PersonelListesi_Click()
+{
+    const QListWidgetItem* öge = ui->PersonelListesi->currentItem();
+    if (!öge) {
+        BilgiKutularınıBoşalt();
+        return;
+    }
+    Tuzak([this, nosu = öge->data(Qt::UserRole).toInt()] {
+        SonuçKümesi kişi = Veritabanı.KayıtKümesiAç(Deyim::PersonelAyrıntısı(nosu));
+        ui->SiciliKutusu->setText(kişi.Alan(1).toString());
+        ui->AdıSoyadıKutusu->setText(kişi.Alan(2).toString());
+        ui->ÜnvanıKutusu->setText(kişi.Alan(3).toString());
+        ui->ServisiKutusu->setText(kişi.Alan(4).toString());
+        ui->SıraNoKutusu->setText(kişi.Alan(5).toString());
+        kişi.Kapat();
+    });
+}
+
+std::array<QLineEdit*, 5> AnaForm::BilgiKutuları() const
+{
+    return {ui->SiciliKutusu, ui->AdıSoyadıKutusu, ui->ÜnvanıKutusu, ui->ServisiKutusu,
+            ui->SıraNoKutusu};
+}
+
+void AnaForm::BilgiKutularınıBoşalt()
+{
+    for (QLineEdit* kutu : BilgiKutuları())
+        kutu->clear();
+}
+
+// The first entry beginning with the text becomes current, or none; the marks stay.
+void AnaForm::BulKutusu_Change()
+{
+    ui->PersonelListesi->setCurrentRow(ListedeBul(ui->PersonelListesi, ui->BulKutusu->text()));
+}
+
+void AnaForm::EkleDüğmesi_Click()
+{
+    PersonelFormu form(*this);
+    Yoksay([] { DeğiştirmeModu = false; });
+    Yoksay([&] { form.setWindowTitle(QStringLiteral("Yeni Personel Ekleme")); });
+    Yoksay([&] { form.EkleKaydetDüğmesi_Click(); });
+    Yoksay([&] { form.exec(); });
+}
+
+void AnaForm::DeğiştirDüğmesi_Click()
+{
+    if (!ui->PersonelListesi->currentItem())
+        return;
+    PersonelFormu form(*this);
+    Yoksay([] { DeğiştirmeModu = true; });
+    Yoksay([&] { form.setWindowTitle(QStringLiteral("Personel Bilgilerini Değiştir")); });
+    Yoksay([&] {
+        Ui::PersonelFormu& kutular = form.Denetimler();
+        kutular.SiciliKutusu->setText(ui->SiciliKutusu->text());
+        kutular.AdıSoyadıKutusu->setText(ui->AdıSoyadıKutusu->text());
+        kutular.ÜnvanıKutusu->setText(ui->ÜnvanıKutusu->text());
+        kutular.ServisiKutusu->setText(ui->ServisiKutusu->text());
+        kutular.SıraNoKutusu->setText(ui->SıraNoKutusu->text());
+    });
+    Yoksay([&] { form.EkleKaydetDüğmesi_Click(); });
+    Yoksay([&] { form.exec(); });
+}
+
+void AnaForm::SilDüğmesi_Click()
+{
+    QListWidget* liste = ui->PersonelListesi;
+    const int i = liste->currentRow();
+    if (i < 0)
+        return;
+    const QListWidgetItem* öge = liste->item(i);
+    MesajKutusunuOrtala();
+    if (MesajKutusu(
+            {öge->text() + QStringLiteral(" adlı personeli SİLMEK istediğinizden emin misiniz?"),
+             MesajSimgesi::Soru, MesajDüğmeleri::EvetHayır, QStringLiteral("Tessaro"),
+             Yanıt::Hayır}) != Yanıt::Evet)
+        return;
+    // An entry whose record could not be deleted stays in the list.
+    bool silindi = false;
+    Tuzak([&] {
+        Veritabanı.Çalıştır(Deyim::PersoneliSil(öge->data(Qt::UserRole).toInt()));
+        silindi = true;
+    });
+    if (silindi) {
+        Tuzak([&] { delete liste->takeItem(i); });
+        if (liste->count() == 0) {
+            Tuzak([this] { BilgiKutularınıBoşalt(); });
+            ServisleriYükle();
+        } else {
+            Tuzak([&] { liste->setCurrentRow(std::max(i - 1, 0)); });
+        }
+    }
+    Tuzak([liste] { liste->setFocus(); });
+}
+
+void AnaForm::MesaiSüresiBelirlemeDüğmesi_Click() {}
+
+void AnaForm::HakkındaDüğmesi_Click() {}
+
+void AnaForm::KurumAdıGirişiDüğmesi_Click() {}
+
+void AnaForm::TatilBelirleDüğmesi_Click()
+{
+    Yoksay([this] {
+        SeçilenTarih = QDate(ui->YılKutusu->Value(), ui->AyKutusu->currentIndex() + 1, 1);
+    });
+    std::unique_ptr<TatilTarihleriFormu> takvim;
+    Yoksay([&] { takvim = std::make_unique<TatilTarihleriFormu>(this); });
+    if (!takvim)
+        return;
+    Yoksay([&] { takvim->TatilTarihleriniListele(); });
+    Yoksay([&] { takvim->exec(); });
+}
+
+void AnaForm::ListeyiSeçDüğmesi_Click()
+{
+    Yoksay([this] { TümünüİşaretleVeyaTemizle(true); });
+}
+
+void AnaForm::SeçimiTemizleDüğmesi_Click()
+{
+    Yoksay([this] { TümünüİşaretleVeyaTemizle(false); });
+}
+
+// Every mark at once, drawn once; the current entry is left as it is.
+void AnaForm::TümünüİşaretleVeyaTemizle(bool işaretle)
+{
+    QListWidget* liste = ui->PersonelListesi;
+    liste->setUpdatesEnabled(false);
+    const Qt::CheckState durum = işaretle ? Qt::Checked : Qt::Unchecked;
+    for (int i = 0; i < liste->count(); ++i)
+        liste->item(i)->setCheckState(durum);
+    liste->setUpdatesEnabled(true);
+}
+
+bool AnaForm::İşaretliVarMı() const
+{
+    const QListWidget* liste = ui->PersonelListesi;
+    for (int i = 0; i < liste->count(); ++i)
+        if (liste->item(i)->checkState() == Qt::Checked)
+            return true;
+    return false;
+}
+
+void AnaForm::YazdırDüğmesi_Click()
+{
+    bool hazır = false;
+    Tuzak([&] {
+        if (!İşaretliVarMı()) {
+            MesajKutusunuOrtala();
+            MesajKutusu({QStringLiteral("Lütfen, listeden bir personel seçiniz!")});
+            ui->PersonelListesi->setFocus();
+            return;
+        }
+        if (KurumAdı.isEmpty()) {
+            MesajKutusunuOrtala();
+            MesajKutusu({QStringLiteral("Lütfen, \"Kurum Adı\" giriniz!")});
+            ui->KurumAdıGirişiDüğmesi->setFocus();
+            return;
+        }
+        if (!YazıcıVar) {
+            MesajKutusunuOrtala();
+            MesajKutusu({QStringLiteral("Bilgisayarınızda yüklü bir YAZICI yok!\r\n\r\n"
+                                        "Lütfen, bir yazıcı yükleyip tekrar deneyiniz."),
+                         MesajSimgesi::Ünlem});
+            return;
+        }
+        hazır = true;
+    });
+    if (hazır)
+        YazdırmaİşiniBaşlat();
+}
+
+void AnaForm::YılKutusu_Change()
+{
+    // Only the user's changes count: a year set by code while the focus is elsewhere does not.
+    const QWidget* odak = QApplication::focusWidget();
+    if (odak && (odak == ui->YılKutusu || ui->YılKutusu->isAncestorOf(odak)))
+        AyKutusu_Click();
+}
+
+void AnaForm::AyKutusu_Click()
+{
+    Tuzak([this] {
+        const QDate ilk(ui->YılKutusu->Value(), ui->AyKutusu->currentIndex() + 1, 1);
+        SonuçKümesi günler = Veritabanı.KayıtKümesiAç(Deyim::TatilAralığı(ilk, ilk.addMonths(1)));
+        Tatiller.clear();
+        for (; !günler.EOF_(); günler.SonrakineGeç())
+            Tatiller.push_back(günler.Alan(QStringLiteral("TatilTarihi")).toDate());
+        günler.Kapat();
+    });
+}
+
+bool AnaForm::TatilMi(const QDate& tarih) const
+{
+    return std::find(Tatiller.begin(), Tatiller.end(), tarih) != Tatiller.end();
 }

@@ -1,15 +1,77 @@
 #pragma once
+// The program's main window: the staff register one department at a time, the search by the
+// beginning of a name, the current person's record, the marks for printing, the period (month
+// and year) with its holiday set, and the entry to every dialog. Closing it ends the program.
+//
+// The staff list's entries carry the person's Nosu as Qt::UserRole data; an entry's mark is its
+// check state, and the current entry (at most one) is the person shown in the five boxes.
 
+#include <QDate>
 #include <QWidget>
+#include <array>
+#include <memory>
+#include <vector>
 
-// The program's main window.
+class QLineEdit;
+
+namespace Ui {
+class AnaForm;
+}
+
 class AnaForm : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit AnaForm(QWidget* parent = nullptr);
+    explicit AnaForm(QWidget* üst = nullptr);
+    ~AnaForm() override;
 
-    // Fills the window and makes it visible.
+    // Restores the position, reads the institution name, fills the department chooser with
+    // "Tümü" selected, sets the current year and month, and makes the window visible.
     void Yükle();
+    // Refills the department chooser: "Tümü" and the departments; nothing is selected.
+    void ServisleriYükle();
+    // Prints one sheet for the current person; false when the sheet could not be printed.
+    bool Yazdır();
+    // True when the date is one of the chosen month's holidays (as of the last rebuild).
+    bool TatilMi(const QDate& tarih) const;
+    // The month selection: rebuilds Tatiller for the chosen month and year.
+    void AyKutusu_Click();
+
+    // The window's controls, reached by their names.
+    Ui::AnaForm& Denetimler() { return *ui; }
+
+    // The holidays from the first day of the chosen month to the first day of the next one, in
+    // ascending order; replaced as a whole by AyKutusu_Click, read by the others.
+    std::vector<QDate> Tatiller;
+
+protected:
+    void closeEvent(QCloseEvent* olay) override;
+
+private:
+    void KonumuYükle();
+    void KonumuKaydet();
+    void ServisSeçKutusu_Click();
+    void PersonelListesi_Click();
+    void BulKutusu_Change();
+    void YılKutusu_Change();
+    void EkleDüğmesi_Click();
+    void DeğiştirDüğmesi_Click();
+    void SilDüğmesi_Click();
+    void MesaiSüresiBelirlemeDüğmesi_Click();
+    void HakkındaDüğmesi_Click();
+    void TatilBelirleDüğmesi_Click();
+    void KurumAdıGirişiDüğmesi_Click();
+    void ListeyiSeçDüğmesi_Click();
+    void SeçimiTemizleDüğmesi_Click();
+    void YazdırDüğmesi_Click();
+    // Printer choice, holiday rebuild and the print run over the marked entries.
+    void YazdırmaİşiniBaşlat();
+
+    void TümünüİşaretleVeyaTemizle(bool işaretle);
+    bool İşaretliVarMı() const;
+    std::array<QLineEdit*, 5> BilgiKutuları() const;
+    void BilgiKutularınıBoşalt();
+
+    std::unique_ptr<Ui::AnaForm> ui;
 };

@@ -1,0 +1,8 @@
+#include "AnaForm.h"
+
+bool AnaForm::Yazdır()
+{
+    return false;
+}
+
+void AnaForm::YazdırmaİşiniBaşlat() {}

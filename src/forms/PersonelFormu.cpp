@@ -1,0 +1,256 @@
+#include "PersonelFormu.h"
+
+#include "AnaForm.h"
+#include "common/Hata.h"
+#include "common/Korumalar.h"
+#include "common/OrtakApilerModülü.h"
+#include "common/OrtakDeğişkenlerModülü.h"
+#include "common/OrtakYordamlarModülü.h"
+#include "common/TürkçeMetin.h"
+#include "data/Deyimler.h"
+#include "data/Veritabanı.h"
+#include "ui_AnaForm.h"
+#include "ui_PersonelFormu.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QValidator>
+
+namespace {
+enum Kutu { Sicil, AdSoyad, Ünvan, Servis, SıraNo };
+
+// Digits only, however the text arrives (typed, pasted or dropped). A registry number must also
+// fit the 64-bit column, so that the value stored is the value typed.
+class RakamDoğrulayıcı : public QValidator
+{
+public:
+    RakamDoğrulayıcı(bool sayıSınırı, QObject* üst) : QValidator(üst), sayıSınırı_(sayıSınırı) {}
+
+    State validate(QString& metin, int&) const override
+    {
+        for (const QChar c : metin)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return Invalid;
+        bool sığar = true;
+        if (sayıSınırı_ && !metin.isEmpty())
+            metin.toLongLong(&sığar);
+        return sığar ? Acceptable : Invalid;
+    }
+
+private:
+    bool sayıSınırı_;
+};
+
+QString TırnaklarıDüzelt(const QString& metin)
+{
+    QString s = metin;
+    return s.replace(QLatin1Char('\''), QChar(0x2019)).trimmed();
+}
+} // namespace
+
+PersonelFormu::PersonelFormu(AnaForm& anaForm)
+    : QDialog(&anaForm), anaForm_(anaForm), ui(std::make_unique<Ui::PersonelFormu>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    ui->Altlık->setBackgroundRole(QPalette::Window);
+    ui->Altlık->setAutoFillBackground(true);
+
+    kutular_ = {ui->SiciliKutusu, ui->AdıSoyadıKutusu, ui->ÜnvanıKutusu, ui->ServisiKutusu,
+                ui->SıraNoKutusu};
+    Etiket = {ui->Etiket0, ui->Etiket1, ui->Etiket2, ui->Etiket3, ui->Etiket4};
+    for (QLineEdit* kutu : kutular_)
+        kutu->installEventFilter(this);
+
+    ui->SiciliKutusu->setValidator(new RakamDoğrulayıcı(true, ui->SiciliKutusu));
+    ui->SıraNoKutusu->setValidator(new RakamDoğrulayıcı(false, ui->SıraNoKutusu));
+
+    connect(ui->EkleKaydetDüğmesi, &QPushButton::clicked, this,
+            &PersonelFormu::EkleKaydetDüğmesi_Click);
+    connect(ui->KapatİptalDüğmesi, &QPushButton::clicked, this,
+            &PersonelFormu::KapatİptalDüğmesi_Click);
+}
+
+PersonelFormu::~PersonelFormu() = default;
+
+void PersonelFormu::EkleKaydetDüğmesi_Click()
+{
+    if (!ui->Çerçeve->isEnabled()) {
+        ui->EkleKaydetDüğmesi->setText(QStringLiteral("Kaydet"));
+        ui->KapatİptalDüğmesi->setText(QStringLiteral("İptal"));
+        ui->Çerçeve->setEnabled(true);
+        if (isVisible())
+            ui->SiciliKutusu->setFocus();
+        return;
+    }
+    if (!GirişGeçerli())
+        return;
+    // A record that could not be written keeps the dialog in Entry with every text as typed.
+    if (!Yaz())
+        return;
+    AnaFormuGüncelle();
+    KapatİptalDüğmesi_Click();
+}
+
+bool PersonelFormu::GirişGeçerli()
+{
+    auto uyar = [this](const QString& metin, QLineEdit* kutu) {
+        MesajKutusunuOrtala();
+        MesajKutusu({metin});
+        kutu->setFocus();
+        return false;
+    };
+    if (ui->SiciliKutusu->text().isEmpty())
+        return uyar(QStringLiteral("Personelin SİCİLİ'ni girmeniz gerekiyor!"), ui->SiciliKutusu);
+    bool başkasının = false;
+    Tuzak([&] { başkasının = SicilBaşkasınınMı(ui->SiciliKutusu->text()); });
+    if (ProgramBittiMi())
+        return false;
+    if (başkasının)
+        return uyar(QStringLiteral("Girmeye çalıştığınız SİCİL daha önce girilmiş!\r\n\r\n"
+                                   "Lütfen, değiştirip yeniden deneyiniz."),
+                    ui->SiciliKutusu);
+    const QString adSoyad = ui->AdıSoyadıKutusu->text();
+    if (adSoyad.isEmpty())
+        return uyar(QStringLiteral("Personelin AD ve SOYADI'nı girmeniz gerekiyor!"),
+                    ui->AdıSoyadıKutusu);
+    if (adSoyad.lastIndexOf(QLatin1Char(' ')) < 0)
+        return uyar(QStringLiteral("Personelin SOYADI'nı girmeniz gerekiyor!"),
+                    ui->AdıSoyadıKutusu);
+    if (ui->ÜnvanıKutusu->text().isEmpty())
+        return uyar(QStringLiteral("Personelin ÜNVANI'nı girmeniz gerekiyor!"), ui->ÜnvanıKutusu);
+    if (ui->ServisiKutusu->text().isEmpty())
+        return uyar(QStringLiteral("Personelin SERVİSİ'ni girmeniz gerekiyor!"), ui->ServisiKutusu);
+    return true;
+}
+
+// Adding, any stored row with this number is somebody else's; editing, only a row whose number
+// differs in value from the one the edited person had when the dialog opened.
+bool PersonelFormu::SicilBaşkasınınMı(const QString& sicil) const
+{
+    SonuçKümesi bulunan = Veritabanı.KayıtKümesiAç(Deyim::SicilArama(sicil));
+    bool başkasının = !bulunan.EOF_();
+    if (başkasının && DeğiştirmeModu)
+        başkasının = bulunan.Alan(QStringLiteral("Sicili")).toLongLong() !=
+                     anaForm_.Denetimler().SiciliKutusu->text().toLongLong();
+    bulunan.Kapat();
+    return başkasının;
+}
+
+bool PersonelFormu::Yaz()
+{
+    bool yazıldı = false;
+    Tuzak([&] {
+        const QString s = ui->SiciliKutusu->text(), a = ui->AdıSoyadıKutusu->text(),
+                      u = ui->ÜnvanıKutusu->text(), v = ui->ServisiKutusu->text(),
+                      n = ui->SıraNoKutusu->text();
+        if (DeğiştirmeModu) {
+            const QListWidgetItem* öge = anaForm_.Denetimler().PersonelListesi->currentItem();
+            if (!öge)
+                throw Hata(HataNo::GeçerliKayıtYok, QStringLiteral("Geçerli kayıt yok"));
+            Veritabanı.Çalıştır(
+                Deyim::PersonelGüncelle(s, a, u, v, n, öge->data(Qt::UserRole).toInt()));
+        } else {
+            Veritabanı.Çalıştır(Deyim::PersonelEkle(s, a, u, v, n));
+        }
+        yazıldı = true;
+    });
+    return yazıldı;
+}
+
+// The main window shows the saved department with the saved person current.
+void PersonelFormu::AnaFormuGüncelle()
+{
+    Ui::AnaForm& ana = anaForm_.Denetimler();
+    const QString servis = ui->ServisiKutusu->text();
+    const QString adSoyad = ui->AdıSoyadıKutusu->text();
+    anaForm_.ServisleriYükle();
+    Tuzak([&] { ana.ServisSeçKutusu->setCurrentText(servis); });
+    Tuzak([] { QApplication::processEvents(); });
+    Tuzak([&] { ana.BulKutusu->setText(adSoyad); });
+}
+
+void PersonelFormu::KapatİptalDüğmesi_Click()
+{
+    if (!ui->Çerçeve->isEnabled() || DeğiştirmeModu) {
+        Yoksay([this] { reject(); });
+        return;
+    }
+    Yoksay([this] {
+        for (QLineEdit* kutu : kutular_)
+            kutu->clear();
+    });
+    Yoksay([this] {
+        ui->EkleKaydetDüğmesi->setText(QStringLiteral("Personel &Ekle"));
+        ui->KapatİptalDüğmesi->setText(QStringLiteral("Kapat (Esc)"));
+    });
+    Yoksay([this] { ui->Çerçeve->setEnabled(false); });
+}
+
+// Esc presses the close/cancel button (which may keep the dialog open).
+void PersonelFormu::keyPressEvent(QKeyEvent* olay)
+{
+    if (olay->key() == Qt::Key_Escape && olay->modifiers() == Qt::NoModifier) {
+        ui->KapatİptalDüğmesi->click();
+        return;
+    }
+    QDialog::keyPressEvent(olay);
+}
+
+bool PersonelFormu::eventFilter(QObject* nesne, QEvent* olay)
+{
+    const auto yer = std::find(kutular_.begin(), kutular_.end(), nesne);
+    if (yer == kutular_.end())
+        return QDialog::eventFilter(nesne, olay);
+    const int i = int(yer - kutular_.begin());
+    switch (olay->type()) {
+    case QEvent::KeyPress: {
+        // Enter moves on like Tab and is not typed.
+        const int tuş = static_cast<QKeyEvent*>(olay)->key();
+        if (tuş == Qt::Key_Return || tuş == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
+        break;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Another window or a context menu taking the focus for a while is no leaving of the
+        // box, and coming back from it no entering: the text being typed is left alone.
+        const Qt::FocusReason neden = static_cast<QFocusEvent*>(olay)->reason();
+        const bool geçici = neden == Qt::ActiveWindowFocusReason || neden == Qt::PopupFocusReason;
+        if (olay->type() == QEvent::FocusIn && !(geçici && odaktakiKutu_ == i)) {
+            odaktakiKutu_ = i;
+            KutuOdağıAldı(i);
+        } else if (olay->type() == QEvent::FocusOut && !geçici) {
+            odaktakiKutu_ = -1;
+            KutuOdağıBıraktı(i);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QDialog::eventFilter(nesne, olay);
+}
+
+void PersonelFormu::KutuOdağıAldı(int i)
+{
+    AlanıVurgula(kutular_[i], Etiket[i]);
+}
+
+void PersonelFormu::KutuOdağıBıraktı(int i)
+{
+    QPalette renkler = Etiket[i]->palette();
+    renkler.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+    Etiket[i]->setPalette(renkler);
+
+    QLineEdit* kutu = kutular_[i];
+    if (i == AdSoyad)
+        kutu->setText(TırnaklarıDüzelt(SoyadıBüyüt(İlkHarfleriBüyüt(kutu->text()))));
+    else if (i == Ünvan || i == Servis)
+        kutu->setText(TırnaklarıDüzelt(İlkHarfleriBüyüt(kutu->text())));
+}
