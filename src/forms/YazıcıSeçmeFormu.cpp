@@ -24,7 +24,6 @@ YazıcıSeçmeFormu::YazıcıSeçmeFormu(QWidget* üst)
 
 YazıcıSeçmeFormu::~YazıcıSeçmeFormu() = default;
 
-
 void YazıcıSeçmeFormu::keyPressEvent(QKeyEvent* olay)
 {
     // Esc is the cancel button's key; QDialog would only close the window.

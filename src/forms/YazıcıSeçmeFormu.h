@@ -18,8 +18,6 @@ public:
     explicit YazıcıSeçmeFormu(QWidget* üst = nullptr);
     ~YazıcıSeçmeFormu() override;
 
-    Ui::YazıcıSeçmeFormu& Denetimler() { return *ui; }
-
 protected:
     void keyPressEvent(QKeyEvent* olay) override;
 

@@ -9,6 +9,7 @@
 #include "data/Veritabanı.h"
 #include "destek/CupsSunucusu.h"
 #include "destek/KayıtYazıcısı.h"
+#include "destek/SayfaResmi.h"
 #include "destek/TestOrtamı.h"
 #include "forms/AnaForm.h"
 
@@ -112,9 +113,15 @@ private Q_SLOTS:
     void ucKisiUcIsSirayla()
     {
         const size_t önce = sunucu->İşleriBekle(0).size();
+        Dönem(1, 2024);
         for (int satır : {5, 2, 9})
             İşaretle(satır);
+        std::vector<int> güncelOlanlar;
+        connect(Liste(), &QListWidget::currentRowChanged, this,
+                [&](int satır) { güncelOlanlar.push_back(satır); });
         Yazdır([this](QDialog* seçme) { Tamam(seçme); });
+        disconnect(Liste(), &QListWidget::currentRowChanged, this, nullptr);
+        QCOMPARE(güncelOlanlar, (std::vector<int>{2, 5, 9}));
 
         const std::vector<CupsSunucusu::İş> işler = sunucu->İşleriBekle(int(önce) + 3);
         QCOMPARE(işler.size(), önce + 3);
@@ -131,6 +138,38 @@ private Q_SLOTS:
         // The last printed person stays current, in the boxes.
         QCOMPARE(Liste()->currentRow(), 9);
         QCOMPARE(D<QLineEdit>("AdıSoyadıKutusu")->text(), Liste()->item(9)->text());
+
+        // The page as it came out of the spooler: the frame, the three rules and the 31 row
+        // bars of the month, and the five vertical lines, all inside the page.
+        const QImage resim =
+            PdfResmi(işler.at(önce).dosya, 100, ortam->ProgramKlasörü() + QStringLiteral("is.png"));
+        QVERIFY(!resim.isNull());
+        const std::vector<int> yatay = YatayÇizgiler(resim, 0.8);
+        QCOMPARE(yatay.size(), size_t(36));
+        QVERIFY(yatay.front() > 0 && yatay.back() < resim.height() - 1);
+        const std::vector<int> dikey = DikeyÇizgiler(resim, 0.6);
+        QCOMPARE(dikey.size(), size_t(5));
+        QVERIFY(dikey.front() > 0 && dikey.back() < resim.width() - 1);
+    }
+
+    void reddedilenIsinIsaretiKalir()
+    {
+        // The queue refuses jobs: both sheets fail silently and keep their marks.
+        const size_t önce = sunucu->İşleriBekle(0).size();
+        sunucu->İşKabulü(0, false);
+        İşaretle(1);
+        İşaretle(3);
+        Yazdır([this](QDialog* seçme) { Tamam(seçme); });
+        sunucu->İşKabulü(0, true);
+        QVERIFY(ortam->gösterilen.empty());
+        QVERIFY(İşaretli(1) && İşaretli(3));
+        QCOMPARE(sunucu->İşleriBekle(0).size(), önce);
+        QVERIFY(D<QPushButton>("YazdırDüğmesi")->isEnabled());
+
+        // Printed again once the printer takes jobs, the marks go.
+        Yazdır([this](QDialog* seçme) { Tamam(seçme); });
+        QVERIFY(!İşaretli(1) && !İşaretli(3));
+        QCOMPARE(sunucu->İşleriBekle(int(önce) + 2).size(), önce + 2);
     }
 
     void iptalBasmazVeIsaretlerKalir()
