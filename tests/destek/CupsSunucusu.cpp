@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QThread>
 #include <algorithm>
 #include <cups/cups.h>
@@ -18,6 +19,16 @@ bool Yaz(const QString& yol, const QString& içerik)
     if (!dosya.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return dosya.write(içerik.toUtf8()) >= 0;
+}
+
+// The spooler's tools live in sbin, which a non-login shell may leave out of PATH.
+QString Program(const QString& ad)
+{
+    const QString bulunan = QStandardPaths::findExecutable(ad);
+    if (!bulunan.isEmpty())
+        return bulunan;
+    return QStandardPaths::findExecutable(
+        ad, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin"), QStringLiteral("/usr/bin")});
 }
 
 // The filters run as the lp user: every folder of the spooler has to be open to it.
@@ -71,7 +82,7 @@ CupsSunucusu::CupsSunucusu(const QStringList& kuyruklar)
     qunsetenv("LPDEST");
 
     cupsd_.setProcessChannelMode(QProcess::MergedChannels);
-    cupsd_.start(QStringLiteral("cupsd"),
+    cupsd_.start(Program(QStringLiteral("cupsd")),
                  {QStringLiteral("-f"), QStringLiteral("-c"), d + QStringLiteral("/cupsd.conf"),
                   QStringLiteral("-s"), d + QStringLiteral("/cups-files.conf")});
     if (!cupsd_.waitForStarted(10000)) {
@@ -143,7 +154,7 @@ bool CupsSunucusu::Komut(const QString& program, const QStringList& değişkenle
 {
     QProcess süreç;
     süreç.setProcessChannelMode(QProcess::MergedChannels);
-    süreç.start(program, değişkenler);
+    süreç.start(Program(program), değişkenler);
     const bool bitti = süreç.waitForFinished(60000);
     sonÇıktı_ = QString::fromLocal8Bit(süreç.readAll()).trimmed();
     return bitti && süreç.exitStatus() == QProcess::NormalExit && süreç.exitCode() == 0;
