@@ -21,6 +21,23 @@ QString TürkçeKüçükHarf(const QString& metin)
     return s.toLower();
 }
 
+QString BoşluklarıKırp(const QString& metin)
+{
+    qsizetype baş = 0;
+    qsizetype son = metin.size();
+    while (baş < son && metin[baş] == QLatin1Char(' '))
+        ++baş;
+    while (son > baş && metin[son - 1] == QLatin1Char(' '))
+        --son;
+    return metin.mid(baş, son - baş);
+}
+
+QString KesmeİşaretiniDüzelt(const QString& metin)
+{
+    QString s = metin;
+    return s.replace(QLatin1Char('\''), QChar(0x2019));
+}
+
 bool TürkçeBaşlıyorMu(const QString& metin, const QString& baş)
 {
     return TürkçeKüçükHarf(metin).startsWith(TürkçeKüçükHarf(baş));
