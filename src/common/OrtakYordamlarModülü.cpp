@@ -3,12 +3,90 @@
 #include "OrtakDeğişkenlerModülü.h"
 #include "TürkçeMetin.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <cmath>
 
-void MesajKutusunuOrtala() {}
+namespace {
+// The armed centring: the window that was active at arming, and the box being placed. An
+// application-wide filter catches the first top-level window shown after the arming; the box
+// is placed as soon as it is shown and again once it has taken its final size (a message box
+// computes its size in its own show handler, after the show event has reached this filter).
+class Ortalayıcı : public QObject
+{
+public:
+    explicit Ortalayıcı(QObject* üst) : QObject(üst) { qApp->installEventFilter(this); }
+
+    void Kur()
+    {
+        sahip_ = QApplication::activeWindow();
+        kutu_ = nullptr;
+        kurulu_ = true;
+        // An arming that no window follows lapses when the event loop next runs.
+        const quint64 kurulum = ++kurulumNo_;
+        QMetaObject::invokeMethod(
+            this,
+            [this, kurulum] {
+                if (kurulum == kurulumNo_)
+                    kurulu_ = false;
+            },
+            Qt::QueuedConnection);
+    }
+
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override
+    {
+        if (olay->type() == QEvent::Show && kurulu_ && nesne->isWidgetType()) {
+            auto* pencere = static_cast<QWidget*>(nesne);
+            const Qt::WindowType tür = pencere->windowType();
+            if ((tür == Qt::Dialog || tür == Qt::Window) && pencere != sahip_) {
+                kurulu_ = false;
+                kutu_ = pencere;
+                Yerleştir();
+            }
+        } else if (olay->type() == QEvent::ShowToParent && nesne == kutu_) {
+            Yerleştir();
+            kutu_ = nullptr;
+        }
+        return false;
+    }
+
+private:
+    // new left = owner left + owner width / 2 - box width / 2, the same for the top; both in
+    // floating point, rounded to the nearest pixel, halves to the even one. Nothing moves when
+    // the owner is gone or has a negative coordinate (minimised, off the top or left edge).
+    void Yerleştir()
+    {
+        if (!sahip_ || !kutu_)
+            return;
+        const QRect s = sahip_->frameGeometry();
+        if (s.left() < 0 || s.top() < 0 || s.left() + s.width() < 0 || s.top() + s.height() < 0)
+            return;
+        const QRect k = kutu_->frameGeometry();
+        const double sol = s.left() + s.width() / 2.0 - k.width() / 2.0;
+        const double üst = s.top() + s.height() / 2.0 - k.height() / 2.0;
+        kutu_->move(int(std::nearbyint(sol)), int(std::nearbyint(üst)));
+    }
+
+    bool kurulu_ = false;
+    quint64 kurulumNo_ = 0;
+    QPointer<QWidget> sahip_;
+    QPointer<QWidget> kutu_;
+};
+
+QPointer<Ortalayıcı> ortalayıcı;
+} // namespace
+
+void MesajKutusunuOrtala()
+{
+    if (!ortalayıcı)
+        ortalayıcı = new Ortalayıcı(qApp);
+    ortalayıcı->Kur();
+}
 
 void AlanıVurgula(QLineEdit* kutu, QLabel* etiket)
 {

@@ -2,9 +2,14 @@
 // A field for a whole number between two bounds: a one-line text field with a pair of stacked
 // arrows inside its right edge. Digits are typed, Up/Down and the arrows step by one, and a
 // number outside the bounds is refused with a message when the user leaves the field.
+//
+// In a Designer form the control is a promoted widget (header "controls/DüğmeliKutu.h") whose
+// settings are <property ... stdset="0"> elements under their own names, the bounds before the
+// value: EnYuksek, EnDusuk, Value, Text, Enabled, EnUzunGiris, Birim.
 
 #include <QWidget>
 
+class QKeyEvent;
 class QLineEdit;
 class QScrollBar;
 
@@ -22,6 +27,7 @@ class DüğmeliKutu : public QWidget
 
 public:
     explicit DüğmeliKutu(QWidget* üst = nullptr);
+    ~DüğmeliKutu() override;
 
     QString Text() const;
     void SetText(const QString& metin); // raises Change
@@ -35,20 +41,47 @@ public:
     void SetEnabled(bool açık);
     QString Birim() const;
     void SetBirim(const QString& birim);
-    int EnUzunGiris() const;
+    int EnUzunGiris() const; // 0: no limit
     void SetEnUzunGiris(int uzunluk);
 
     QLineEdit* DeğerKutusu() const;
+    QScrollBar* DeğerDeğiştirDüğmesi() const;
+
+    QSize sizeHint() const override;
 
 Q_SIGNALS:
     // Once for every change of the field's text, after the value has followed it.
     void Change();
+    // The control as a whole received or lost the focus, moving between the window's controls
+    // (not when another window comes to the front).
+    void GotFocus();
+    void LostFocus();
+
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override;
+    void resizeEvent(QResizeEvent* olay) override;
 
 private:
+    class AyrılmaGözcüsü;
+
+    bool DeğerKutusu_KeyDown(int tuş);
+    bool DeğerKutusu_KeyPress(const QKeyEvent& olay);
+    void DeğerKutusu_Change();
+    bool DeğerKutusu_Validate();
+    void DeğerKutusu_GotFocus();
+    void DeğerKutusu_LostFocus();
+    void DeğerDeğiştirDüğmesi_Change();
+
+    void DeğeriAyarla(qint64 değer);
+    void SınırlarıUygula();
+    qint64 MetninSayısı() const;
+
     QLineEdit* değerKutusu_;
     QScrollBar* düğmeler_;
-    qint16 değer_ = 0;
+    AyrılmaGözcüsü* gözcü_;
     qint16 enDüşük_ = 0;
     qint16 enYüksek_ = 1;
+    int enUzunGiriş_ = 6;
     QString birim_;
+    bool yazıyıİzliyor_ = false; // the value is following the text the user is typing
 };
