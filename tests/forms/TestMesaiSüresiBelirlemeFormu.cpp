@@ -25,6 +25,10 @@ private Q_SLOTS:
     void kaydetIkiSutunuYazipKapatir();
     void escDegisikligiYazmaz();
     void sekmeSirasi();
+    void erisimTuslari();
+    void oklarlaDegistirmekKaydetiAcar();
+    void aralikDisiRakamUyariVerir_data();
+    void aralikDisiRakamUyariVerir();
     void yazilamayanKayitPencereyiAcikTutar();
 
 private:
@@ -181,6 +185,67 @@ void MesaiSuresiTesti::sekmeSirasi()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), sonraki);
     }
+}
+
+void MesaiSuresiTesti::erisimTuslari()
+{
+    auto pencere = Aç();
+    QTest::keyClick(form, Qt::Key_S, Qt::AltModifier);
+    QVERIFY(HaftaSonuKutusu()->DeğerKutusu()->hasFocus());
+    QTest::keyClick(form, Qt::Key_H, Qt::AltModifier);
+    QVERIFY(HaftaİçiKutusu()->DeğerKutusu()->hasFocus());
+    QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Etiket_0"))->text(),
+             QStringLiteral("&Hafta İçi :"));
+    QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Etiket_1"))->text(),
+             QStringLiteral("Hafta &Sonu :"));
+}
+
+void MesaiSuresiTesti::oklarlaDegistirmekKaydetiAcar()
+{
+    {
+        auto pencere = Aç();
+        QTest::keyClick(HaftaİçiKutusu()->DeğerKutusu(), Qt::Key_Tab);
+        QTest::keyClick(HaftaSonuKutusu()->DeğerKutusu(), Qt::Key_Up);
+        QCOMPARE(HaftaSonuKutusu()->Value(), qint16(5));
+        QVERIFY(Düğme("KaydetDüğmesi")->isEnabled());
+    }
+    // An arrow clicked while a button has the focus: the change is still the user's.
+    auto pencere = Aç();
+    QTest::keyClick(HaftaİçiKutusu()->DeğerKutusu(), Qt::Key_Tab);
+    QTest::keyClick(HaftaSonuKutusu()->DeğerKutusu(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Düğme("KapatDüğmesi"));
+    QScrollBar* oklar = HaftaİçiKutusu()->DeğerDeğiştirDüğmesi();
+    QTest::mouseClick(oklar, Qt::LeftButton, {}, QPoint(oklar->width() / 2, 3));
+    QCOMPARE(HaftaİçiKutusu()->Value(), qint16(8));
+    QVERIFY(Düğme("KaydetDüğmesi")->isEnabled());
+}
+
+void MesaiSuresiTesti::aralikDisiRakamUyariVerir_data()
+{
+    QTest::addColumn<QString>("rakam");
+    QTest::addColumn<int>("değer");
+    QTest::newRow("0") << QStringLiteral("0") << 1;
+    QTest::newRow("9") << QStringLiteral("9") << 8;
+}
+
+void MesaiSuresiTesti::aralikDisiRakamUyariVerir()
+{
+    QFETCH(QString, rakam);
+    QFETCH(int, değer);
+    auto pencere = Aç();
+    QLineEdit* alan = HaftaİçiKutusu()->DeğerKutusu();
+    Yaz(alan, rakam);
+    QTest::keyClick(alan, Qt::Key_Tab);
+    QCOMPARE(ortam->gösterilen.size(), size_t(1));
+    QCOMPARE(ortam->gösterilen[0].metin,
+             QStringLiteral("Belirlediğiniz değer, 1 ile 8 arasında olmalıdır!"));
+    QCOMPARE(ortam->gösterilen[0].başlık, QStringLiteral("Hatalı değer!"));
+    QVERIFY(alan->hasFocus());
+    QCOMPARE(HaftaİçiKutusu()->Value(), qint16(değer));
+
+    QTest::mouseClick(Düğme("KaydetDüğmesi"), Qt::LeftButton);
+    QVERIFY(!form->isVisible());
+    QCOMPARE(SaklıSüreler(), qMakePair(değer, 4));
 }
 
 void MesaiSuresiTesti::yazilamayanKayitPencereyiAcikTutar()
