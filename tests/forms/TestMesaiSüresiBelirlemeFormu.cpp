@@ -6,7 +6,6 @@
 #include "destek/TestOrtamı.h"
 #include "forms/MesaiSüresiBelirlemeFormu.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -22,20 +21,24 @@ private Q_SLOTS:
     void cleanup();
     void degisiklikYoksaHicbirSeyYazilmaz();
     void yazarakDegistirmekKaydetiAcar();
+    void oklarlaDegistirmekKaydetiAcar();
     void kaydetIkiSutunuYazipKapatir();
     void escDegisikligiYazmaz();
-    void sekmeSirasi();
-    void erisimTuslari();
-    void oklarlaDegistirmekKaydetiAcar();
+    void sekmeSirasiVeErisimTuslari();
     void aralikDisiRakamUyariVerir_data();
     void aralikDisiRakamUyariVerir();
+    void yuklemeHatasi();
     void yazilamayanKayitPencereyiAcikTutar();
 
 private:
     std::unique_ptr<MesaiSüresiBelirlemeFormu> Aç();
-    DüğmeliKutu* HaftaİçiKutusu() const;
-    DüğmeliKutu* HaftaSonuKutusu() const;
-    QPushButton* Düğme(const char* ad) const;
+    template <class T = QPushButton> T* Bul(const char* ad) const
+    {
+        return form->findChild<T*>(QString::fromUtf8(ad));
+    }
+    DüğmeliKutu* HaftaİçiKutusu() const { return Bul<DüğmeliKutu>("HaftaİçiSüresiKutusu"); }
+    DüğmeliKutu* HaftaSonuKutusu() const { return Bul<DüğmeliKutu>("HaftaSonuSüresiKutusu"); }
+    bool KaydetAçık() const { return Bul("KaydetDüğmesi")->isEnabled(); }
     static QPair<int, int> SaklıSüreler();
     static int YazılanSatırlar() { return sqlite3_total_changes(Veritabanı.Tutamaç()); }
     static void Yaz(QLineEdit* alan, const QString& metin);
@@ -70,21 +73,6 @@ std::unique_ptr<MesaiSüresiBelirlemeFormu> MesaiSuresiTesti::Aç()
     return yeni;
 }
 
-DüğmeliKutu* MesaiSuresiTesti::HaftaİçiKutusu() const
-{
-    return form->findChild<DüğmeliKutu*>(QStringLiteral("HaftaİçiSüresiKutusu"));
-}
-
-DüğmeliKutu* MesaiSuresiTesti::HaftaSonuKutusu() const
-{
-    return form->findChild<DüğmeliKutu*>(QStringLiteral("HaftaSonuSüresiKutusu"));
-}
-
-QPushButton* MesaiSuresiTesti::Düğme(const char* ad) const
-{
-    return form->findChild<QPushButton*>(QString::fromUtf8(ad));
-}
-
 QPair<int, int> MesaiSuresiTesti::SaklıSüreler()
 {
     SonuçKümesi küme = Veritabanı.KayıtKümesiAç(
@@ -111,14 +99,14 @@ void MesaiSuresiTesti::degisiklikYoksaHicbirSeyYazilmaz()
     QCOMPARE(form->windowTitle(), QStringLiteral("Mesai Süresi Belirleme"));
     QCOMPARE(HaftaİçiKutusu()->Text(), QStringLiteral("7"));
     QCOMPARE(HaftaSonuKutusu()->Text(), QStringLiteral("4"));
-    QVERIFY(!Düğme("KaydetDüğmesi")->isEnabled());
+    QVERIFY(!KaydetAçık());
 
     // Walking through the fields changes nothing the user typed.
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QVERIFY(!Düğme("KaydetDüğmesi")->isEnabled());
+    QVERIFY(!KaydetAçık());
 
-    QTest::mouseClick(Düğme("KapatDüğmesi"), Qt::LeftButton);
+    QTest::mouseClick(Bul("KapatDüğmesi"), Qt::LeftButton);
     QVERIFY(!form->isVisible());
     QCOMPARE(form->result(), int(QDialog::Rejected));
     QCOMPARE(YazılanSatırlar(), önce);
@@ -132,72 +120,15 @@ void MesaiSuresiTesti::yazarakDegistirmekKaydetiAcar()
     QVERIFY(alan->hasFocus());
     Yaz(alan, QStringLiteral("5"));
     QCOMPARE(HaftaİçiKutusu()->Value(), qint16(5));
-    QVERIFY(Düğme("KaydetDüğmesi")->isEnabled());
+    QVERIFY(KaydetAçık());
 
     // Back to the stored value: the button stays enabled.
     Yaz(alan, QStringLiteral("7"));
-    QVERIFY(Düğme("KaydetDüğmesi")->isEnabled());
+    QVERIFY(KaydetAçık());
 
     // Only one character fits.
     QTest::keyClicks(alan, QStringLiteral("3"));
     QCOMPARE(alan->text(), QStringLiteral("7"));
-}
-
-void MesaiSuresiTesti::kaydetIkiSutunuYazipKapatir()
-{
-    // The stored weekend value is one the dialog never showed: saving must write the box's.
-    auto pencere = Aç();
-    ortam->Çalıştır(QStringLiteral("UPDATE MesaiSüreleriTablosu SET HaftaSonuSuresi = 2"));
-    Yaz(HaftaİçiKutusu()->DeğerKutusu(), QStringLiteral("6"));
-    QTest::mouseClick(Düğme("KaydetDüğmesi"), Qt::LeftButton);
-    QVERIFY(!form->isVisible());
-    QCOMPARE(form->result(), int(QDialog::Accepted));
-    QCOMPARE(SaklıSüreler(), qMakePair(6, 4));
-    QVERIFY(ortam->gösterilen.empty());
-
-    // The next opening shows what was saved.
-    auto sonraki = Aç();
-    QCOMPARE(HaftaİçiKutusu()->Text(), QStringLiteral("6"));
-    QVERIFY(!Düğme("KaydetDüğmesi")->isEnabled());
-}
-
-void MesaiSuresiTesti::escDegisikligiYazmaz()
-{
-    const int önce = YazılanSatırlar();
-    auto pencere = Aç();
-    Yaz(HaftaİçiKutusu()->DeğerKutusu(), QStringLiteral("2"));
-    QVERIFY(Düğme("KaydetDüğmesi")->isEnabled());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QVERIFY(!form->isVisible());
-    QCOMPARE(form->result(), int(QDialog::Rejected));
-    QCOMPARE(YazılanSatırlar(), önce);
-    QCOMPARE(SaklıSüreler(), qMakePair(7, 4));
-}
-
-void MesaiSuresiTesti::sekmeSirasi()
-{
-    auto pencere = Aç();
-    QVERIFY(HaftaİçiKutusu()->DeğerKutusu()->hasFocus());
-    Yaz(HaftaİçiKutusu()->DeğerKutusu(), QStringLiteral("6"));
-    const QList<QWidget*> sıra{HaftaSonuKutusu()->DeğerKutusu(), Düğme("KaydetDüğmesi"),
-                               Düğme("KapatDüğmesi"), HaftaİçiKutusu()->DeğerKutusu()};
-    for (QWidget* sonraki : sıra) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), sonraki);
-    }
-}
-
-void MesaiSuresiTesti::erisimTuslari()
-{
-    auto pencere = Aç();
-    QTest::keyClick(form, Qt::Key_S, Qt::AltModifier);
-    QVERIFY(HaftaSonuKutusu()->DeğerKutusu()->hasFocus());
-    QTest::keyClick(form, Qt::Key_H, Qt::AltModifier);
-    QVERIFY(HaftaİçiKutusu()->DeğerKutusu()->hasFocus());
-    QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Etiket_0"))->text(),
-             QStringLiteral("&Hafta İçi :"));
-    QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Etiket_1"))->text(),
-             QStringLiteral("Hafta &Sonu :"));
 }
 
 void MesaiSuresiTesti::oklarlaDegistirmekKaydetiAcar()
@@ -207,17 +138,65 @@ void MesaiSuresiTesti::oklarlaDegistirmekKaydetiAcar()
         QTest::keyClick(HaftaİçiKutusu()->DeğerKutusu(), Qt::Key_Tab);
         QTest::keyClick(HaftaSonuKutusu()->DeğerKutusu(), Qt::Key_Up);
         QCOMPARE(HaftaSonuKutusu()->Value(), qint16(5));
-        QVERIFY(Düğme("KaydetDüğmesi")->isEnabled());
+        QVERIFY(KaydetAçık());
     }
     // An arrow clicked while a button has the focus: the change is still the user's.
     auto pencere = Aç();
     QTest::keyClick(HaftaİçiKutusu()->DeğerKutusu(), Qt::Key_Tab);
     QTest::keyClick(HaftaSonuKutusu()->DeğerKutusu(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), Düğme("KapatDüğmesi"));
+    QCOMPARE(QApplication::focusWidget(), Bul("KapatDüğmesi"));
     QScrollBar* oklar = HaftaİçiKutusu()->DeğerDeğiştirDüğmesi();
     QTest::mouseClick(oklar, Qt::LeftButton, {}, QPoint(oklar->width() / 2, 3));
     QCOMPARE(HaftaİçiKutusu()->Value(), qint16(8));
-    QVERIFY(Düğme("KaydetDüğmesi")->isEnabled());
+    QVERIFY(KaydetAçık());
+}
+
+void MesaiSuresiTesti::kaydetIkiSutunuYazipKapatir()
+{
+    // The stored weekend value is one the dialog never showed: saving must write the box's.
+    auto pencere = Aç();
+    ortam->Çalıştır(QStringLiteral("UPDATE MesaiSüreleriTablosu SET HaftaSonuSuresi = 2"));
+    Yaz(HaftaİçiKutusu()->DeğerKutusu(), QStringLiteral("6"));
+    QTest::mouseClick(Bul("KaydetDüğmesi"), Qt::LeftButton);
+    QVERIFY(!form->isVisible());
+    QCOMPARE(form->result(), int(QDialog::Accepted));
+    QCOMPARE(SaklıSüreler(), qMakePair(6, 4));
+    QVERIFY(ortam->gösterilen.empty());
+
+    // The next opening shows what was saved.
+    auto sonraki = Aç();
+    QCOMPARE(HaftaİçiKutusu()->Text(), QStringLiteral("6"));
+    QVERIFY(!KaydetAçık());
+}
+
+void MesaiSuresiTesti::escDegisikligiYazmaz()
+{
+    const int önce = YazılanSatırlar();
+    auto pencere = Aç();
+    Yaz(HaftaİçiKutusu()->DeğerKutusu(), QStringLiteral("2"));
+    QVERIFY(KaydetAçık());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!form->isVisible());
+    QCOMPARE(form->result(), int(QDialog::Rejected));
+    QCOMPARE(YazılanSatırlar(), önce);
+    QCOMPARE(SaklıSüreler(), qMakePair(7, 4));
+}
+
+void MesaiSuresiTesti::sekmeSirasiVeErisimTuslari()
+{
+    auto pencere = Aç();
+    QTest::keyClick(form, Qt::Key_S, Qt::AltModifier);
+    QVERIFY(HaftaSonuKutusu()->DeğerKutusu()->hasFocus());
+    QTest::keyClick(form, Qt::Key_H, Qt::AltModifier);
+    QVERIFY(HaftaİçiKutusu()->DeğerKutusu()->hasFocus());
+
+    Yaz(HaftaİçiKutusu()->DeğerKutusu(), QStringLiteral("6"));
+    const QList<QWidget*> sıra{HaftaSonuKutusu()->DeğerKutusu(), Bul("KaydetDüğmesi"),
+                               Bul("KapatDüğmesi"), HaftaİçiKutusu()->DeğerKutusu()};
+    for (QWidget* sonraki : sıra) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), sonraki);
+    }
 }
 
 void MesaiSuresiTesti::aralikDisiRakamUyariVerir_data()
@@ -243,9 +222,22 @@ void MesaiSuresiTesti::aralikDisiRakamUyariVerir()
     QVERIFY(alan->hasFocus());
     QCOMPARE(HaftaİçiKutusu()->Value(), qint16(değer));
 
-    QTest::mouseClick(Düğme("KaydetDüğmesi"), Qt::LeftButton);
+    QTest::mouseClick(Bul("KaydetDüğmesi"), Qt::LeftButton);
     QVERIFY(!form->isVisible());
     QCOMPARE(SaklıSüreler(), qMakePair(değer, 4));
+}
+
+// A stored value the boxes cannot take is reported; the other one is still shown, and the
+// dialog opens unchanged.
+void MesaiSuresiTesti::yuklemeHatasi()
+{
+    ortam->Çalıştır(QStringLiteral("UPDATE MesaiSüreleriTablosu SET HaftaIciSuresi = 9"));
+    auto pencere = Aç();
+    QCOMPARE(ortam->gösterilen.size(), size_t(1));
+    QVERIFY(ortam->gösterilen[0].metin.contains(QStringLiteral("Hata Kodu: 380")));
+    QCOMPARE(HaftaİçiKutusu()->Text(), QStringLiteral("1"));
+    QCOMPARE(HaftaSonuKutusu()->Text(), QStringLiteral("4"));
+    QVERIFY(!KaydetAçık());
 }
 
 void MesaiSuresiTesti::yazilamayanKayitPencereyiAcikTutar()
@@ -254,7 +246,7 @@ void MesaiSuresiTesti::yazilamayanKayitPencereyiAcikTutar()
     auto pencere = Aç();
     Yaz(HaftaİçiKutusu()->DeğerKutusu(), QStringLiteral("3"));
     ortam->yanıtlar.push_back(Yanıt::Evet);
-    QTest::mouseClick(Düğme("KaydetDüğmesi"), Qt::LeftButton);
+    QTest::mouseClick(Bul("KaydetDüğmesi"), Qt::LeftButton);
 
     QCOMPARE(ortam->gösterilen.size(), size_t(1));
     QCOMPARE(ortam->gösterilen[0].başlık, QStringLiteral("Hata oluştu!"));
@@ -263,7 +255,7 @@ void MesaiSuresiTesti::yazilamayanKayitPencereyiAcikTutar()
     QVERIFY(form->isVisible());
     QCOMPARE(HaftaİçiKutusu()->Text(), QStringLiteral("3"));
     QCOMPARE(HaftaSonuKutusu()->Text(), QStringLiteral("4"));
-    QVERIFY(Düğme("KaydetDüğmesi")->isEnabled());
+    QVERIFY(KaydetAçık());
     QCOMPARE(SaklıSüreler(), qMakePair(7, 4));
 }
 
