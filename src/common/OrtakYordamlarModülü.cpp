@@ -58,10 +58,10 @@ protected:
 private:
     // new left = owner left + owner width / 2 - box width / 2, the same for the top; both in
     // floating point, rounded to the nearest pixel, halves to the even one. Nothing moves when
-    // the owner is gone or has a negative coordinate (minimised, off the top or left edge).
+    // the owner is gone, minimised or has a negative coordinate (off the top or left edge).
     void Yerleştir()
     {
-        if (!sahip_ || !kutu_)
+        if (!sahip_ || !kutu_ || sahip_->isMinimized())
             return;
         const QRect s = sahip_->frameGeometry();
         if (s.left() < 0 || s.top() < 0 || s.left() + s.width() < 0 || s.top() + s.height() < 0)

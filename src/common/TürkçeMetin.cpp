@@ -1,8 +1,29 @@
 #include "TürkçeMetin.h"
 
+#include <QStringList>
+
 namespace {
 const QChar NoktasızKüçük(0x0131); // ı
 const QChar NoktalıBüyük(0x0130);  // İ
+const QChar Boşluk(u' ');
+
+// Leading and trailing space characters removed; tabs and other white space stay.
+QString BoşluklarıKırp(const QString& metin)
+{
+    qsizetype baş = 0;
+    qsizetype son = metin.size();
+    while (baş < son && metin.at(baş) == Boşluk)
+        ++baş;
+    while (son > baş && metin.at(son - 1) == Boşluk)
+        --son;
+    return metin.mid(baş, son - baş);
+}
+
+// The length of the first character of metin: two for a surrogate pair.
+qsizetype İlkKarakterUzunluğu(const QString& metin)
+{
+    return metin.size() > 1 && metin.at(0).isHighSurrogate() ? 2 : 1;
+}
 } // namespace
 
 QString TürkçeBüyükHarf(const QString& metin)
@@ -43,6 +64,36 @@ bool TürkçeBaşlıyorMu(const QString& metin, const QString& baş)
     return TürkçeKüçükHarf(metin).startsWith(TürkçeKüçükHarf(baş));
 }
 
-QString İlkHarfleriBüyüt(const QString& metin) { return metin.trimmed(); }
+QString İlkHarfleriBüyüt(const QString& metin)
+{
+    // Every I and İ becomes small first, and the ı and i that begin a word capital, so that the
+    // general case rule below has nothing left to do for the four Turkish letters.
+    QString s = BoşluklarıKırp(metin);
+    s.replace(QLatin1Char('I'), NoktasızKüçük);
+    s.replace(NoktalıBüyük, QLatin1Char('i'));
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (i > 0 && s.at(i - 1) != Boşluk)
+            continue;
+        if (s.at(i) == NoktasızKüçük)
+            s[i] = QLatin1Char('I');
+        else if (s.at(i) == QLatin1Char('i'))
+            s[i] = NoktalıBüyük;
+    }
+    QStringList sözcükler = s.split(Boşluk);
+    for (QString& sözcük : sözcükler) {
+        if (sözcük.isEmpty())
+            continue;
+        const qsizetype ilk = İlkKarakterUzunluğu(sözcük);
+        sözcük = sözcük.left(ilk).toUpper() + sözcük.mid(ilk).toLower();
+    }
+    return sözcükler.join(Boşluk);
+}
 
-QString SoyadıBüyüt(const QString& metin) { return metin.trimmed(); }
+QString SoyadıBüyüt(const QString& metin)
+{
+    const QString s = BoşluklarıKırp(metin);
+    const qsizetype sonBoşluk = s.lastIndexOf(Boşluk);
+    if (sonBoşluk < 0)
+        return s;
+    return s.left(sonBoşluk + 1) + TürkçeBüyükHarf(s.mid(sonBoşluk + 1));
+}

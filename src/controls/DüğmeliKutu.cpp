@@ -60,10 +60,13 @@ public:
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override
     {
-        if (denetimde_ || kutu_->window()->focusWidget() != kutu_->değerKutusu_)
+        const QEvent::Type tür = olay->type();
+        if ((tür != QEvent::MouseButtonPress && tür != QEvent::MouseButtonDblClick &&
+             tür != QEvent::Shortcut) ||
+            denetimde_ || kutu_->window()->focusWidget() != kutu_->değerKutusu_)
             return false;
         bool ayrılış = false;
-        switch (olay->type()) {
+        switch (tür) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             // Seen at the window, before the toolkit hands the focus to the pressed control.

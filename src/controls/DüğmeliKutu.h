@@ -4,8 +4,10 @@
 // number outside the bounds is refused with a message when the user leaves the field.
 //
 // In a Designer form the control is a promoted widget (header "controls/DüğmeliKutu.h") whose
-// settings are <property ... stdset="0"> elements under their own names, the bounds before the
-// value: EnYuksek, EnDusuk, Value, Text, Enabled, EnUzunGiris, Birim.
+// settings are <property ... stdset="0"> elements under the properties' own names (EnDusuk holds
+// the lower bound, EnYuksek the upper), the bounds before the value: EnYuksek, EnDusuk, Value,
+// Text, Enabled, EnUzunGiris, Birim. A property left out keeps its default: bounds 0 and 1,
+// value 0, text "0", enabled, six characters, no unit.
 
 #include <QWidget>
 

@@ -5,15 +5,19 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "common/Hata.h"
+#include "common/QtMesajKutusu.h"
 #include "controls/DüğmeliKutu.h"
 #include "destek/TestOrtamı.h"
 #include "ui_DenemeKabı.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 const QString YılMesajı = QStringLiteral("Belirlediğiniz değer, 2008 ile 2050 arasında olmalıdır!");
@@ -81,10 +85,14 @@ private Q_SLOTS:
         QCOMPARE(ui.YılKutusu->DeğerDeğiştirDüğmesi()->geometry(), QRect(92, 1, 18, 18));
 
         ui.ÖncekiKutu->setFocus();
+        QSignalSpy girdi(ui.YılKutusu, &DüğmeliKutu::GotFocus);
+        QSignalSpy çıktı(ui.YılKutusu, &DüğmeliKutu::LostFocus);
         QTest::keyClick(ui.ÖncekiKutu, Qt::Key_Tab);
         QVERIFY(Alan(ui.YılKutusu)->hasFocus());
         QTest::keyClick(Alan(ui.YılKutusu), Qt::Key_Tab);
         QVERIFY(Alan(ui.SaatKutusu)->hasFocus());
+        QCOMPARE(girdi.count(), 1);
+        QCOMPARE(çıktı.count(), 1);
         QTest::keyClick(Alan(ui.SaatKutusu), Qt::Key_Tab);
         QVERIFY(ui.TamamDüğmesi->hasFocus());
         QTest::keyClick(ui.TamamDüğmesi, Qt::Key_Backtab);
@@ -177,6 +185,52 @@ private Q_SLOTS:
         QTest::mouseClick(ui.TamamDüğmesi, Qt::LeftButton);
         QCOMPARE(tıklama.count(), 1);
         QCOMPARE(ortam->gösterilen.size(), 3u);
+    }
+
+    // With the program's real message box: the box stands over the container, and once it is
+    // answered the field is still the container's focused control, holding the bound.
+    void GercekMesajKutusuKabinUstundeOrtalanir()
+    {
+        MesajKutusuUygulamasınıAyarla(QtMesajKutusu);
+        kap->move(120, 90);
+        QTRY_COMPARE(kap->frameGeometry().topLeft(), QPoint(120, 90));
+        QRect kutuYeri;
+        QString başlık;
+        QTimer bekçi;
+        connect(&bekçi, &QTimer::timeout, this, [&] {
+            if (auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                kutuYeri = kutu->frameGeometry();
+                başlık = kutu->windowTitle();
+                kutu->button(QMessageBox::Ok)->click();
+            }
+        });
+        bekçi.start(10);
+        Yaz(ui.YılKutusu, QStringLiteral("2060"));
+        QSignalSpy çıktı(ui.YılKutusu, &DüğmeliKutu::LostFocus);
+        QTest::keyClick(Alan(ui.YılKutusu), Qt::Key_Tab);
+        bekçi.stop();
+
+        QCOMPARE(başlık, QStringLiteral("Hatalı değer!"));
+        const QPoint fark = kutuYeri.center() - kap->frameGeometry().center();
+        QVERIFY(qAbs(fark.x()) <= 1 && qAbs(fark.y()) <= 1);
+        QCOMPARE(kap->focusWidget(), Alan(ui.YılKutusu));
+        QCOMPARE(çıktı.count(), 0); // the box coming to the front is no move between controls
+        QCOMPARE(ui.YılKutusu->Text(), QStringLiteral("2050"));
+    }
+
+    void KapaliKutuDegismez()
+    {
+        DüğmeliKutu* saat = ui.SaatKutusu;
+        saat->SetEnabled(false);
+        QVERIFY(!saat->Enabled());
+        QVERIFY(!saat->DeğerDeğiştirDüğmesi()->isEnabled());
+        YukarıOk(saat);
+        QCOMPARE(saat->Value(), 1);
+        QTest::keyClick(Alan(ui.YılKutusu), Qt::Key_Tab);
+        QVERIFY(ui.TamamDüğmesi->hasFocus());
+        saat->SetEnabled(true);
+        YukarıOk(saat);
+        QCOMPARE(saat->Value(), 2);
     }
 
     void SaatKutusuSinirlari()
