@@ -7,18 +7,6 @@ const QChar NoktasızKüçük(0x0131); // ı
 const QChar NoktalıBüyük(0x0130);  // İ
 const QChar Boşluk(u' ');
 
-// Leading and trailing space characters removed; tabs and other white space stay.
-QString BoşluklarıKırp(const QString& metin)
-{
-    qsizetype baş = 0;
-    qsizetype son = metin.size();
-    while (baş < son && metin.at(baş) == Boşluk)
-        ++baş;
-    while (son > baş && metin.at(son - 1) == Boşluk)
-        --son;
-    return metin.mid(baş, son - baş);
-}
-
 // The length of the first character of metin: two for a surrogate pair.
 qsizetype İlkKarakterUzunluğu(const QString& metin)
 {
@@ -46,9 +34,9 @@ QString BoşluklarıKırp(const QString& metin)
 {
     qsizetype baş = 0;
     qsizetype son = metin.size();
-    while (baş < son && metin[baş] == QLatin1Char(' '))
+    while (baş < son && metin.at(baş) == Boşluk)
         ++baş;
-    while (son > baş && metin[son - 1] == QLatin1Char(' '))
+    while (son > baş && metin.at(son - 1) == Boşluk)
         --son;
     return metin.mid(baş, son - baş);
 }
