@@ -40,15 +40,16 @@ QString KurumBilgisiGirişiFormu::KurumAdınıDüzelt(const QString& metin)
 
 bool KurumBilgisiGirişiFormu::eventFilter(QObject* nesne, QEvent* olay)
 {
-    if (nesne == ui->KurumBilgisiKutusu) {
-        if (olay->type() == QEvent::FocusIn)
+    // The context menu coming and going neither leaves nor enters the box (selecting the whole
+    // text there would make its "Paste" replace it); switching windows does not leave it either.
+    if (nesne == ui->KurumBilgisiKutusu &&
+        (olay->type() == QEvent::FocusIn || olay->type() == QEvent::FocusOut)) {
+        const Qt::FocusReason neden = static_cast<QFocusEvent*>(olay)->reason();
+        if (olay->type() == QEvent::FocusIn && neden != Qt::PopupFocusReason)
             KurumBilgisiKutusu_GotFocus();
-        // Switching to another window or opening the context menu does not leave the box.
-        if (olay->type() == QEvent::FocusOut) {
-            const Qt::FocusReason neden = static_cast<QFocusEvent*>(olay)->reason();
-            if (neden != Qt::ActiveWindowFocusReason && neden != Qt::PopupFocusReason)
-                KurumBilgisiKutusu_LostFocus();
-        }
+        if (olay->type() == QEvent::FocusOut && neden != Qt::PopupFocusReason &&
+            neden != Qt::ActiveWindowFocusReason)
+            KurumBilgisiKutusu_LostFocus();
     }
     return QDialog::eventFilter(nesne, olay);
 }

@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void ilkKayitEklerSonrakilerDuzenler();
     void vazgecEskiAdiKorur();
     void vurguVeKutununSiniri();
+    void baglamMenusundenYapistirma();
     void yazilamayanKayitPencereyiAcikTutar_data();
     void yazilamayanKayitPencereyiAcikTutar();
 
@@ -216,6 +218,29 @@ void KurumBilgisiTesti::vurguVeKutununSiniri()
     QApplication::clipboard()->setText(QStringLiteral("xyz"));
     QTest::keyClick(Kutu(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(Kutu()->toPlainText(), QString(198, QLatin1Char('a')) + QStringLiteral("xy"));
+}
+
+// Pasting from the box's context menu inserts at the cursor: the menu's coming and going neither
+// selects the whole text nor puts it right.
+void KurumBilgisiTesti::baglamMenusundenYapistirma()
+{
+    KurumAdı = QStringLiteral("MİLLİ EĞİTİM");
+    auto pencere = Aç();
+    QTest::keyClick(Kutu(), Qt::Key_End);
+    KlavyedenYaz(Kutu(), QStringLiteral(" il"));
+    QApplication::clipboard()->setText(QStringLiteral("çe"));
+    const QPoint yer = Kutu()->cursorRect().center();
+    QContextMenuEvent olay(QContextMenuEvent::Mouse, yer, Kutu()->viewport()->mapToGlobal(yer));
+    QApplication::sendEvent(Kutu()->viewport(), &olay);
+    auto* menü = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menü);
+    const QList<QAction*> eylemler = menü->actions();
+    const auto yapıştır = std::find_if(eylemler.begin(), eylemler.end(), [](QAction* eylem) {
+        return eylem->text().contains(QStringLiteral("Paste"));
+    });
+    QVERIFY(yapıştır != eylemler.end());
+    QTest::mouseClick(menü, Qt::LeftButton, {}, menü->actionGeometry(*yapıştır).center());
+    QCOMPARE(Kutu()->toPlainText(), QStringLiteral("MİLLİ EĞİTİM ilçe"));
 }
 
 void KurumBilgisiTesti::yazilamayanKayitPencereyiAcikTutar_data()
