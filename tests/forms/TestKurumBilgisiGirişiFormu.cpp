@@ -175,8 +175,8 @@ void KurumBilgisiTesti::vazgecEskiAdiKorur()
     KurumAdı = QStringLiteral("ESKİ KURUM");
     {
         auto pencere = Aç();
-        AdıYazıpAyrıl(QStringLiteral("yeni kurum"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        KlavyedenYaz(Kutu(), QStringLiteral("yeni kurum"));
+        QTest::keyClick(Kutu(), Qt::Key_Escape);
         QVERIFY(!form->isVisible());
         QCOMPARE(form->result(), int(QDialog::Rejected));
     }
