@@ -3,14 +3,20 @@
 namespace Deyim {
 
 namespace {
-QString S(const char* metin) { return QString::fromUtf8(metin); }
-QString Sayı(qint64 n) { return QString::number(n); }
+QString S(const char* metin)
+{
+    return QString::fromUtf8(metin);
+}
+QString Sayı(qint64 n)
+{
+    return QString::number(n);
+}
 } // namespace
 
 QString TarihDeğişmezi(const QDate& tarih)
 {
-    return S("#") + Sayı(tarih.month()) + S("/") + Sayı(tarih.day()) + S("/") +
-           Sayı(tarih.year()) + S("#");
+    return S("#") + Sayı(tarih.month()) + S("/") + Sayı(tarih.day()) + S("/") + Sayı(tarih.year()) +
+           S("#");
 }
 
 QString TümPersonel()

@@ -16,7 +16,10 @@ struct Parça
     QString metin;
 };
 
-bool SözcükHarfi(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
+bool SözcükHarfi(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
 
 std::vector<Parça> Parçala(const QString& s)
 {
@@ -75,7 +78,10 @@ QString TarihÇevir(const QString& değişmez)
     return QLatin1Char('\'') + tarih.toString(Qt::ISODate) + QLatin1Char('\'');
 }
 
-bool Eşit(const QString& a, const char* b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
+bool Eşit(const QString& a, const char* b)
+{
+    return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
+}
 
 bool TürkçeSütun(const QString& s)
 {
@@ -92,8 +98,8 @@ QString SQLiteDeyimi(const QString& deyim)
     QString sonuç;
     sonuç.reserve(deyim.size() + 32);
     Bölüm bölüm = Bölüm::Yok;
-    bool ayrık = false;    // SELECT DISTINCT
-    bool silmede = false;  // just after DELETE: a "*" there is dropped
+    bool ayrık = false;   // SELECT DISTINCT
+    bool silmede = false; // just after DELETE: a "*" there is dropped
     for (size_t i = 0; i < parçalar.size(); ++i) {
         const Parça& p = parçalar[i];
         if (p.tür == Tür::Metin) {

@@ -19,11 +19,11 @@ QString AyraçlaBitir(QString yol)
 
 QString ProgramDosyalarıKlasörü()
 {
-    const QString kayıt = KayıtDefteriDeğeriOku(
-                              KayıtKökü::YerelMakine,
+    const QString kayıt =
+        KayıtDefteriDeğeriOku(KayıtKökü::YerelMakine,
                               QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"),
                               QStringLiteral("ProgramFilesDir"))
-                              .toString();
+            .toString();
     if (!kayıt.isEmpty())
         return AyraçlaBitir(kayıt);
     const QString ortam = qEnvironmentVariable("PROGRAMFILES");
@@ -67,4 +67,7 @@ QVariant KayıtDefteriDeğeriOku(KayıtKökü kök, const QString& anahtar, cons
 #endif
 }
 
-bool DosyaVarMı(const QString& yol) { return !yol.isEmpty() && QFileInfo::exists(yol); }
+bool DosyaVarMı(const QString& yol)
+{
+    return !yol.isEmpty() && QFileInfo::exists(yol);
+}

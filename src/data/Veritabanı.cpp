@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <unistd.h>
@@ -80,7 +81,10 @@ Eşleme Eşle(int genişKod, bool açılışta, bool klasörYok)
     return {3000 + (genişKod & 0xff), "Veritabanı altyapısında hata"};
 }
 
-QString YolMetni(const QString& yol) { return QDir::toNativeSeparators(yol); }
+QString YolMetni(const QString& yol)
+{
+    return QDir::toNativeSeparators(yol);
+}
 
 // Turkish order, without regard to letter case.
 int TürkçeKarşılaştır(void*, int n1, const void* a, int n2, const void* b)
@@ -109,13 +113,15 @@ int SıraNoKarşılaştır(void* p, int n1, const void* a, int n2, const void* b
     const char* s2 = static_cast<const char*>(b);
     const bool sayı1 = sayıMı(s1, n1), sayı2 = sayıMı(s2, n2);
     if (sayı1 && sayı2) {
-        while (n1 > 1 && *s1 == '0')
-            ++s1, --n1;
-        while (n2 > 1 && *s2 == '0')
-            ++s2, --n2;
-        if (n1 != n2)
-            return n1 < n2 ? -1 : 1;
-        const int k = std::memcmp(s1, s2, n1);
+        // Leading zeros do not change the value; the texts themselves break a tie below.
+        int u1 = n1, u2 = n2;
+        while (u1 > 1 && *s1 == '0')
+            ++s1, --u1;
+        while (u2 > 1 && *s2 == '0')
+            ++s2, --u2;
+        if (u1 != u2)
+            return u1 < u2 ? -1 : 1;
+        const int k = std::memcmp(s1, s2, u1);
         if (k != 0)
             return k;
     } else if (sayı1 != sayı2) {
@@ -193,8 +199,8 @@ detay::DeyimTutucu Hazırla(sqlite3* bağlantı, const QString& metin)
     const QByteArray utf8 = metin.toUtf8();
     sqlite3_stmt* deyim = nullptr;
     const char* kalan = nullptr;
-    const int kod = sqlite3_prepare_v2(bağlantı, utf8.constData(), int(utf8.size()) + 1, &deyim,
-                                       &kalan);
+    const int kod =
+        sqlite3_prepare_v2(bağlantı, utf8.constData(), int(utf8.size()) + 1, &deyim, &kalan);
     detay::DeyimTutucu tutucu(deyim);
     if (kod != SQLITE_OK)
         SQLiteHatası(bağlantı, kod);
@@ -204,12 +210,15 @@ detay::DeyimTutucu Hazırla(sqlite3* bağlantı, const QString& metin)
     while (kalan && *kalan && (*kalan == ' ' || *kalan == '\n' || *kalan == '\r' || *kalan == '\t'))
         ++kalan;
     if (kalan && *kalan)
-        throw Hata(HataNo::SözdizimiHatası,
-                   QStringLiteral("Deyimin sonunda fazladan metin var: ") + QString::fromUtf8(kalan));
+        throw Hata(HataNo::SözdizimiHatası, QStringLiteral("Deyimin sonunda fazladan metin var: ") +
+                                                QString::fromUtf8(kalan));
     return tutucu;
 }
 
-int Adım(sqlite3_stmt* deyim) { return sqlite3_step(deyim); }
+int Adım(sqlite3_stmt* deyim)
+{
+    return sqlite3_step(deyim);
+}
 
 QString Tırnakla(const QString& ad)
 {
@@ -227,12 +236,18 @@ void SQLiteHatası(sqlite3* bağlantı, int kod, bool açılışta)
     const Eşleme e = Eşle(kullanılan, açılışta, false);
     const QString ayrıntı = bağlantı ? QString::fromUtf8(sqlite3_errmsg(bağlantı))
                                      : QString::fromUtf8(sqlite3_errstr(kod));
-    throw Hata(e.numara, QString::fromUtf8(e.açıklama) + QStringLiteral(" (") + ayrıntı +
-                             QLatin1Char(')'));
+    throw Hata(e.numara,
+               QString::fromUtf8(e.açıklama) + QStringLiteral(" (") + ayrıntı + QLatin1Char(')'));
 }
 
-void detay::BağlantıKapatıcı::operator()(sqlite3* b) const { sqlite3_close_v2(b); }
-void detay::DeyimKapatıcı::operator()(sqlite3_stmt* d) const { sqlite3_finalize(d); }
+void detay::BağlantıKapatıcı::operator()(sqlite3* b) const
+{
+    sqlite3_close_v2(b);
+}
+void detay::DeyimKapatıcı::operator()(sqlite3_stmt* d) const
+{
+    sqlite3_finalize(d);
+}
 
 void TürkçeSıralamalarıKaydet(sqlite3* bağlantı)
 {
@@ -268,8 +283,8 @@ QVariant SonuçKümesi::Alan(int konum) const
     if (son_ || !deyim_)
         throw Hata(HataNo::GeçerliKayıtYok, QStringLiteral("Geçerli kayıt yok."));
     if (konum < 0 || konum >= sqlite3_column_count(deyim_.get()))
-        throw Hata(3265, QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") +
-                             QString::number(konum));
+        throw Hata(3265,
+                   QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") + QString::number(konum));
     return Sütun(deyim_.get(), konum);
 }
 
@@ -307,8 +322,8 @@ TabloKümesi::TabloKümesi(sqlite3* bağlantı, QString tablo)
                                         QLatin1Char(')'));
     int kod;
     while ((kod = Adım(bilgi.get())) == SQLITE_ROW)
-        sütunlar_.push_back(QString::fromUtf8(
-            reinterpret_cast<const char*>(sqlite3_column_text(bilgi.get(), 1))));
+        sütunlar_.push_back(
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(bilgi.get(), 1))));
     if (kod != SQLITE_DONE)
         SQLiteHatası(bağlantı_, kod);
     if (sütunlar_.empty())
@@ -449,13 +464,17 @@ void VeritabanıBağlantısı::Aç(const QString& yol)
     bağlantı_ = std::move(yeni);
 }
 
-void VeritabanıBağlantısı::Kapat() { bağlantı_.reset(); }
+void VeritabanıBağlantısı::Kapat()
+{
+    bağlantı_.reset();
+}
 
 sqlite3* VeritabanıBağlantısı::Bağlantı() const
 {
     if (!bağlantı_)
-        throw Hata(HataNo::NesneAyarlanmamış,
-                   QStringLiteral("Veritabanı bağlantısı kurulmamış (Nesne değişkeni ayarlanmamış)"));
+        throw Hata(
+            HataNo::NesneAyarlanmamış,
+            QStringLiteral("Veritabanı bağlantısı kurulmamış (Nesne değişkeni ayarlanmamış)"));
     return bağlantı_.get();
 }
 
@@ -484,14 +503,17 @@ void VeritabanıBağlantısı::Sıkıştır(const QString& kaynak, const QString
     const QString geçici = hedef + QStringLiteral(".yeni");
     QFile::remove(geçici);
     {
+        // Opened for writing, though nothing is written: a change that a crash left half done
+        // (a hot rollback journal beside the file) can then be rolled back first, which a
+        // read-only connection refuses to do.
         sqlite3* ham = nullptr;
         const int kod = sqlite3_open_v2(QFile::encodeName(kaynak).constData(), &ham,
-                                        SQLITE_OPEN_READONLY, nullptr);
+                                        SQLITE_OPEN_READWRITE, nullptr);
         detay::BağlantıTutucu bağlantı(ham);
         if (kod != SQLITE_OK) {
             const Eşleme e = Eşle(kod, true, !QFileInfo(kaynak).absoluteDir().exists());
-            throw Hata(e.numara, QString::fromUtf8(e.açıklama) + QStringLiteral(": ") +
-                                     YolMetni(kaynak));
+            throw Hata(e.numara,
+                       QString::fromUtf8(e.açıklama) + QStringLiteral(": ") + YolMetni(kaynak));
         }
         sqlite3_extended_result_codes(ham, 1);
         sqlite3_busy_timeout(ham, 2000);

@@ -62,9 +62,10 @@ void VeritabanınıHazırla()
         // Without a program-files folder the backup paths would be relative to wherever the
         // program was started from.
         if (QDir::isRelativePath(yol.yedek))
-            throw Hata(HataNo::GeçersizYol,
-                       QStringLiteral("Program dosyaları klasörü bulunamadı"));
+            throw Hata(HataNo::GeçersizYol, QStringLiteral("Program dosyaları klasörü bulunamadı"));
     });
+    if (ProgramBittiMi())
+        return;
 
     if (!DosyaVarMı(yol.veritabanı)) {
         if (!DosyaVarMı(yol.yedek)) {

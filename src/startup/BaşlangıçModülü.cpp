@@ -59,11 +59,17 @@ SürümKaydı SistemSürümü()
 
 void İşletimSistemiDenetle()
 {
-    Yoksay([] {
-        const SistemKararı karar = İşletimSistemiKararı(SistemSürümü());
+    İşletimSistemiDenetle(SistemSürümü());
+}
+
+void İşletimSistemiDenetle(const SürümKaydı& kayıt)
+{
+    Yoksay([&] {
+        const SistemKararı karar = İşletimSistemiKararı(kayıt);
         if (karar == SistemKararı::Geçer)
             return;
-        MesajKutusu({Kaynak::Metin(karar == SistemKararı::Metin15 ? 15 : 20), MesajSimgesi::Kritik});
+        MesajKutusu(
+            {Kaynak::Metin(karar == SistemKararı::Metin15 ? 15 : 20), MesajSimgesi::Kritik});
         ProgramıBitir(0);
     });
 }
@@ -72,9 +78,9 @@ void Main()
 {
     BaşlangıçTuzağı([] { GörselStilleriBaşlat(); });
     BaşlangıçTuzağı([] {
-        ProgramBaşlığı = Kaynak::Metin(10) + QLatin1Char(' ') +
-                         Kaynak::SürümMetni(Kaynak::SürümAna, Kaynak::SürümAra,
-                                            Kaynak::SürümDüzeltme);
+        ProgramBaşlığı =
+            Kaynak::Metin(10) + QLatin1Char(' ') +
+            Kaynak::SürümMetni(Kaynak::SürümAna, Kaynak::SürümAra, Kaynak::SürümDüzeltme);
     });
     bool başkaKopyaVar = false;
     BaşlangıçTuzağı([&] { başkaKopyaVar = TekKopyaKoruması::ÇalışanıÖneGetir(ProgramBaşlığı); });
@@ -87,8 +93,7 @@ void Main()
     if (ProgramBittiMi())
         return;
     VeritabanınıHazırla();
-    BaşlangıçTuzağı(
-        [] { AyarUygulamaAdı = QStringLiteral("Velnora\\") + Kaynak::ÜrünAdı(); });
+    BaşlangıçTuzağı([] { AyarUygulamaAdı = QStringLiteral("Velnora\\") + Kaynak::ÜrünAdı(); });
     BaşlangıçTuzağı([] { VurguRengi = QColor(10, 80, 220); });
 
     // From here on errors are ignored.

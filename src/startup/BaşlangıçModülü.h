@@ -26,3 +26,4 @@ SürümKaydı SistemSürümü();
 
 // Ends the program with text 15 or 20 when the running system is too old; errors are ignored.
 void İşletimSistemiDenetle();
+void İşletimSistemiDenetle(const SürümKaydı& kayıt); // the same for a given record

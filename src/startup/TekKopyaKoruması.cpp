@@ -6,18 +6,20 @@
 #include <QPointer>
 #include <QWidget>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 
-QString SunucuAdı(const QString& başlık)
+// The user the copy runs for: another user's copy on the same machine is not "on my desktop".
+QString Kullanıcı()
 {
-    QString kullanıcı = qEnvironmentVariable("USER");
-    if (kullanıcı.isEmpty())
-        kullanıcı = qEnvironmentVariable("USERNAME");
-    const QByteArray özet = QCryptographicHash::hash((başlık + QLatin1Char('\n') + kullanıcı).toUtf8(),
-                                                     QCryptographicHash::Sha1)
-                               .toHex()
-                               .left(16);
-    return QStringLiteral("Tessaro-") + QString::fromLatin1(özet);
+#ifdef Q_OS_UNIX
+    return QString::number(::getuid());
+#else
+    return qEnvironmentVariable("USERNAME");
+#endif
 }
 
 void ÖneGetir(QWidget* pencere)
@@ -44,6 +46,16 @@ bool TekKopyaKoruması::ÇalışanıÖneGetir(const QString& başlık)
     // The running copy closes the connection once its window is in front.
     soket.waitForDisconnected(1000);
     return true;
+}
+
+QString TekKopyaKoruması::SunucuAdı(const QString& başlık)
+{
+    const QByteArray özet =
+        QCryptographicHash::hash((başlık + QLatin1Char('\n') + Kullanıcı()).toUtf8(),
+                                 QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
+    return QStringLiteral("Tessaro-") + QString::fromLatin1(özet);
 }
 
 void TekKopyaKoruması::Dinle(const QString& başlık, QWidget* pencere)

@@ -9,6 +9,9 @@ class QWidget;
 
 namespace TekKopyaKoruması {
 
+// The local socket name of a copy with this title, run by this user.
+QString SunucuAdı(const QString& başlık);
+
 // True when a running copy with this title answered (it is coming to the front).
 bool ÇalışanıÖneGetir(const QString& başlık);
 

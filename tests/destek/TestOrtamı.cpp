@@ -54,7 +54,10 @@ TestOrtamı::~TestOrtamı()
     qunsetenv("PROGRAMFILES");
 }
 
-QString TestOrtamı::ProgramKlasörü() const { return kök_.path() + QStringLiteral("/program/"); }
+QString TestOrtamı::ProgramKlasörü() const
+{
+    return kök_.path() + QStringLiteral("/program/");
+}
 
 QString TestOrtamı::ProgramDosyaları() const
 {
@@ -67,7 +70,10 @@ void TestOrtamı::VeritabanınıAç()
     Veritabanı.Aç(VeritabanıYolu());
 }
 
-void TestOrtamı::Çalıştır(const QString& deyim) { Veritabanı.Çalıştır(deyim); }
+void TestOrtamı::Çalıştır(const QString& deyim)
+{
+    Veritabanı.Çalıştır(deyim);
+}
 
 void TestOrtamı::SaatiAyarla(const QDateTime& an)
 {

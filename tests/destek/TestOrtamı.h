@@ -20,7 +20,7 @@ public:
     TestOrtamı(const TestOrtamı&) = delete;
     TestOrtamı& operator=(const TestOrtamı&) = delete;
 
-    QString ProgramKlasörü() const;  // ends in '/'
+    QString ProgramKlasörü() const;   // ends in '/'
     QString ProgramDosyaları() const; // ends in '/'
     QString VeritabanıYolu() const { return ProgramKlasörü() + QStringLiteral("Tsr.vtb"); }
     QString YedekYolu() const
