@@ -7,6 +7,11 @@
 QString TürkçeBüyükHarf(const QString& metin); // i -> İ, ı -> I, then upper case
 QString TürkçeKüçükHarf(const QString& metin); // I -> ı, İ -> i, then lower case
 
+// Leading and trailing spaces removed; line breaks and other white space stay.
+QString BoşluklarıKırp(const QString& metin);
+// Every straight apostrophe "'" replaced by the typographic "’": no stored text holds a "'".
+QString KesmeİşaretiniDüzelt(const QString& metin);
+
 // True when metin begins with baş, without regard to letter case.
 bool TürkçeBaşlıyorMu(const QString& metin, const QString& baş);
 
