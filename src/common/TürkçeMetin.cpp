@@ -85,3 +85,29 @@ QString SoyadıBüyüt(const QString& metin)
         return s;
     return s.left(sonBoşluk + 1) + TürkçeBüyükHarf(s.mid(sonBoşluk + 1));
 }
+
+namespace {
+QString BoşluğaÇevir(QString metin)
+{
+    for (QChar& c : metin)
+        if (c.isSpace())
+            c = QLatin1Char(' ');
+    return metin;
+}
+} // namespace
+
+QString AdıSoyadıDüzelt(const QString& metin)
+{
+    return BoşluklarıKırp(
+        KesmeİşaretiniDüzelt(SoyadıBüyüt(İlkHarfleriBüyüt(BoşluğaÇevir(metin)))));
+}
+
+QString ÜnvanıDüzelt(const QString& metin)
+{
+    return BoşluklarıKırp(KesmeİşaretiniDüzelt(İlkHarfleriBüyüt(BoşluğaÇevir(metin))));
+}
+
+QString KurumAdınıDüzelt(const QString& metin)
+{
+    return KesmeİşaretiniDüzelt(TürkçeBüyükHarf(BoşluklarıKırp(metin)));
+}

@@ -33,11 +33,6 @@ KurumBilgisiGirişiFormu::KurumBilgisiGirişiFormu(QWidget* üst)
 
 KurumBilgisiGirişiFormu::~KurumBilgisiGirişiFormu() = default;
 
-QString KurumBilgisiGirişiFormu::KurumAdınıDüzelt(const QString& metin)
-{
-    return KesmeİşaretiniDüzelt(TürkçeBüyükHarf(BoşluklarıKırp(metin)));
-}
-
 bool KurumBilgisiGirişiFormu::eventFilter(QObject* nesne, QEvent* olay)
 {
     // The context menu coming and going neither leaves nor enters the box (selecting the whole

@@ -18,10 +18,6 @@ public:
     explicit KurumBilgisiGirişiFormu(QWidget* üst);
     ~KurumBilgisiGirişiFormu() override;
 
-    // The text the name box keeps when it loses the focus: spaces around it removed, upper case
-    // by Turkish rules, the typographic apostrophe in place of "'".
-    static QString KurumAdınıDüzelt(const QString& metin);
-
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;
 

@@ -2,6 +2,7 @@
 // KurumAdı.
 
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "common/TürkçeMetin.h"
 #include "data/Veritabanı.h"
 #include "destek/TestKlavyesi.h"
 #include "destek/TestOrtamı.h"
@@ -164,8 +165,8 @@ void KurumBilgisiTesti::ilkKayitEklerSonrakilerDuzenler()
         AdıYazıpAyrıl(ad);
         QTest::mouseClick(Düğme("KaydetDüğmesi"), Qt::LeftButton);
         QCOMPARE(form->result(), int(QDialog::Accepted));
-        QCOMPARE(SaklıAdlar(), QStringList{KurumBilgisiGirişiFormu::KurumAdınıDüzelt(ad)});
-        QCOMPARE(KurumAdı, KurumBilgisiGirişiFormu::KurumAdınıDüzelt(ad));
+        QCOMPARE(SaklıAdlar(), QStringList{KurumAdınıDüzelt(ad)});
+        QCOMPARE(KurumAdı, KurumAdınıDüzelt(ad));
     }
 }
 
