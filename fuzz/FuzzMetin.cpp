@@ -19,5 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boyut)
     FUZZ_DOGRULA(TürkçeBüyükHarf(büyük) == büyük, girdi);
 
     FUZZ_DOGRULA(TürkçeBaşlıyorMu(girdi, girdi.left(girdi.size() / 2)), girdi);
+
+    // What the staff and institution boxes store.
+    for (QString (*düzelt)(const QString&) : {AdıSoyadıDüzelt, ÜnvanıDüzelt, KurumAdınıDüzelt}) {
+        const QString bir = düzelt(girdi);
+        FUZZ_DOGRULA(!bir.contains(QLatin1Char('\'')), girdi);
+        FUZZ_DOGRULA(düzelt(bir) == bir, girdi);
+    }
     return 0;
 }

@@ -3,7 +3,9 @@
 #include "OrtakDeğişkenlerModülü.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QSettings>
+#include <QUrl>
 #include <cstdlib>
 
 namespace {
@@ -69,3 +71,5 @@ QString ProgramDosyasınınKlasörü()
 }
 
 void ProgramDosyasınınKlasörünüAyarla(const QString& klasör) { programKlasörüÜzerine = klasör; }
+
+void AdresiAç(const QString& adres) { QDesktopServices::openUrl(QUrl(adres)); }

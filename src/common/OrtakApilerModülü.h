@@ -47,3 +47,6 @@ std::unique_ptr<QSettings> AyarlarıAç();
 // The folder of the program file, ending in a separator; tests point it at a folder of their own.
 QString ProgramDosyasınınKlasörü();
 void ProgramDosyasınınKlasörünüAyarla(const QString& klasör); // empty: the real folder again
+
+// Opens the address in the system's web browser; nothing is reported when it cannot.
+void AdresiAç(const QString& adres);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <cmath>
 
@@ -90,6 +91,14 @@ void MesajKutusunuOrtala()
 void AlanıVurgula(QLineEdit* kutu, QLabel* etiket)
 {
     kutu->setSelection(0, int(kutu->text().size()));
+    QPalette renkler = etiket->palette();
+    renkler.setColor(QPalette::WindowText, VurguRengi);
+    etiket->setPalette(renkler);
+}
+
+void AlanıVurgula(QPlainTextEdit* kutu, QLabel* etiket)
+{
+    kutu->selectAll(); // anchor at the start, cursor at the end
     QPalette renkler = etiket->palette();
     renkler.setColor(QPalette::WindowText, VurguRengi);
     etiket->setPalette(renkler);

@@ -5,6 +5,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QString;
 
 // Arms a one-shot centring of the next top-level window shown (the message box raised right
@@ -14,6 +15,7 @@ void MesajKutusunuOrtala();
 
 // Selects the whole text of the box and paints the label in VurguRengi.
 void AlanıVurgula(QLineEdit* kutu, QLabel* etiket);
+void AlanıVurgula(QPlainTextEdit* kutu, QLabel* etiket);
 
 // Index of the first entry, from the top, whose text begins with metin without regard to
 // letter case (Turkish rules); -1 when none does or metin is empty.

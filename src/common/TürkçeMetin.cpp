@@ -7,18 +7,6 @@ const QChar NoktasızKüçük(0x0131); // ı
 const QChar NoktalıBüyük(0x0130);  // İ
 const QChar Boşluk(u' ');
 
-// Leading and trailing space characters removed; tabs and other white space stay.
-QString BoşluklarıKırp(const QString& metin)
-{
-    qsizetype baş = 0;
-    qsizetype son = metin.size();
-    while (baş < son && metin.at(baş) == Boşluk)
-        ++baş;
-    while (son > baş && metin.at(son - 1) == Boşluk)
-        --son;
-    return metin.mid(baş, son - baş);
-}
-
 // The length of the first character of metin: two for a surrogate pair.
 qsizetype İlkKarakterUzunluğu(const QString& metin)
 {
@@ -40,6 +28,23 @@ QString TürkçeKüçükHarf(const QString& metin)
     s.replace(QLatin1Char('I'), NoktasızKüçük);
     s.replace(NoktalıBüyük, QLatin1Char('i'));
     return s.toLower();
+}
+
+QString BoşluklarıKırp(const QString& metin)
+{
+    qsizetype baş = 0;
+    qsizetype son = metin.size();
+    while (baş < son && metin.at(baş) == Boşluk)
+        ++baş;
+    while (son > baş && metin.at(son - 1) == Boşluk)
+        --son;
+    return metin.mid(baş, son - baş);
+}
+
+QString KesmeİşaretiniDüzelt(const QString& metin)
+{
+    QString s = metin;
+    return s.replace(QLatin1Char('\''), QChar(0x2019));
 }
 
 bool TürkçeBaşlıyorMu(const QString& metin, const QString& baş)
@@ -79,4 +84,30 @@ QString SoyadıBüyüt(const QString& metin)
     if (sonBoşluk < 0)
         return s;
     return s.left(sonBoşluk + 1) + TürkçeBüyükHarf(s.mid(sonBoşluk + 1));
+}
+
+namespace {
+QString BoşluğaÇevir(QString metin)
+{
+    for (QChar& c : metin)
+        if (c.isSpace())
+            c = QLatin1Char(' ');
+    return metin;
+}
+} // namespace
+
+QString AdıSoyadıDüzelt(const QString& metin)
+{
+    return BoşluklarıKırp(
+        KesmeİşaretiniDüzelt(SoyadıBüyüt(İlkHarfleriBüyüt(BoşluğaÇevir(metin)))));
+}
+
+QString ÜnvanıDüzelt(const QString& metin)
+{
+    return BoşluklarıKırp(KesmeİşaretiniDüzelt(İlkHarfleriBüyüt(BoşluğaÇevir(metin))));
+}
+
+QString KurumAdınıDüzelt(const QString& metin)
+{
+    return KesmeİşaretiniDüzelt(TürkçeBüyükHarf(BoşluklarıKırp(metin)));
 }

@@ -7,6 +7,11 @@
 QString TürkçeBüyükHarf(const QString& metin); // i -> İ, ı -> I, then upper case
 QString TürkçeKüçükHarf(const QString& metin); // I -> ı, İ -> i, then lower case
 
+// Leading and trailing spaces removed; line breaks and other white space stay.
+QString BoşluklarıKırp(const QString& metin);
+// Every straight apostrophe "'" replaced by the typographic "’": no stored text holds a "'".
+QString KesmeİşaretiniDüzelt(const QString& metin);
+
 // True when metin begins with baş, without regard to letter case.
 bool TürkçeBaşlıyorMu(const QString& metin, const QString& baş);
 
@@ -14,3 +19,13 @@ bool TürkçeBaşlıyorMu(const QString& metin, const QString& baş);
 QString İlkHarfleriBüyüt(const QString& metin);
 // The last word in capitals; a single word is returned trimmed but unchanged.
 QString SoyadıBüyüt(const QString& metin);
+
+// What the entry boxes store when the user leaves them. Every white-space character of a
+// one-line box counts as a space, so that a pasted tab neither joins two words nor stays at an
+// end; normalising a second time changes nothing.
+//   name and surname:       each word capitalised, the surname in capitals, "’" for "'", trimmed
+//   title and department:   each word capitalised, "’" for "'", trimmed
+//   institution name:       trimmed of spaces (line breaks stay), Turkish capitals, "’" for "'"
+QString AdıSoyadıDüzelt(const QString& metin);
+QString ÜnvanıDüzelt(const QString& metin);
+QString KurumAdınıDüzelt(const QString& metin);

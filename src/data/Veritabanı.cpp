@@ -21,7 +21,9 @@
 //   ---------------------------------  -------------------------  -------------------------------
 //   CONSTRAINT_UNIQUE / _PRIMARYKEY    any statement              3022 duplicate value
 //   CONSTRAINT (other), MISMATCH       any statement              3162 / 13 invalid value
-//   IOERR_*, FULL                      any                        3043 disk or network error
+//   IOERR_* on a file that no longer   any                        3027 cannot be written
+//     takes writes (made immutable or read-only, or its disk remounted read-only)
+//   other IOERR_*, FULL                any                        3043 disk or network error
 //   CANTOPEN                           opening, folder missing    3044 invalid path
 //   CANTOPEN                           opening, otherwise         3051 file cannot be opened
 //   CANTOPEN                           later (journal not made)   3027 cannot be written
@@ -232,7 +234,14 @@ QString Tırnakla(const QString& ad)
 void SQLiteHatası(sqlite3* bağlantı, int kod, bool açılışta)
 {
     const int genişKod = bağlantı ? sqlite3_extended_errcode(bağlantı) : kod;
-    const int kullanılan = (genişKod & 0xff) == (kod & 0xff) ? genişKod : kod;
+    int kullanılan = (genişKod & 0xff) == (kod & 0xff) ? genişKod : kod;
+    // A write that failed because the file or its disk no longer takes writes is a read-only
+    // refusal, not a disk fault: the user may go on, and nothing has been changed.
+    if ((kullanılan & 0xff) == SQLITE_IOERR && bağlantı) {
+        const char* dosya = sqlite3_db_filename(bağlantı, "main");
+        if (dosya && *dosya && ::access(dosya, W_OK) != 0)
+            kullanılan = SQLITE_READONLY;
+    }
     const Eşleme e = Eşle(kullanılan, açılışta, false);
     const QString ayrıntı = bağlantı ? QString::fromUtf8(sqlite3_errmsg(bağlantı))
                                      : QString::fromUtf8(sqlite3_errstr(kod));

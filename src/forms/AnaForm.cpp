@@ -1,5 +1,8 @@
 #include "AnaForm.h"
 
+#include "HakkındaFormu.h"
+#include "KurumBilgisiGirişiFormu.h"
+#include "MesaiSüresiBelirlemeFormu.h"
 #include "PersonelFormu.h"
 #include "TatilTarihleriFormu.h"
 #include "common/Hata.h"
@@ -278,11 +281,23 @@ void AnaForm::SilDüğmesi_Click()
     Tuzak([liste] { liste->setFocus(); });
 }
 
-void AnaForm::MesaiSüresiBelirlemeDüğmesi_Click() {}
+void AnaForm::MesaiSüresiBelirlemeDüğmesi_Click()
+{
+    MesaiSüresiBelirlemeFormu pencere(this);
+    pencere.exec();
+}
 
-void AnaForm::HakkındaDüğmesi_Click() {}
+void AnaForm::HakkındaDüğmesi_Click()
+{
+    HakkındaFormu pencere(this);
+    pencere.exec();
+}
 
-void AnaForm::KurumAdıGirişiDüğmesi_Click() {}
+void AnaForm::KurumAdıGirişiDüğmesi_Click()
+{
+    KurumBilgisiGirişiFormu pencere(this);
+    pencere.exec();
+}
 
 void AnaForm::TatilBelirleDüğmesi_Click()
 {

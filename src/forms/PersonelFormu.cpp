@@ -41,12 +41,6 @@ public:
 private:
     bool sayıSınırı_;
 };
-
-QString TırnaklarıDüzelt(const QString& metin)
-{
-    QString s = metin;
-    return s.replace(QLatin1Char('\''), QChar(0x2019)).trimmed();
-}
 } // namespace
 
 PersonelFormu::PersonelFormu(AnaForm& anaForm)
@@ -250,7 +244,7 @@ void PersonelFormu::KutuOdağıBıraktı(int i)
 
     QLineEdit* kutu = kutular_[i];
     if (i == AdSoyad)
-        kutu->setText(TırnaklarıDüzelt(SoyadıBüyüt(İlkHarfleriBüyüt(kutu->text()))));
+        kutu->setText(AdıSoyadıDüzelt(kutu->text()));
     else if (i == Ünvan || i == Servis)
-        kutu->setText(TırnaklarıDüzelt(İlkHarfleriBüyüt(kutu->text())));
+        kutu->setText(ÜnvanıDüzelt(kutu->text()));
 }

@@ -6,6 +6,7 @@
 #include "data/Şema.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QSettings>
 
 TestOrtamı::TestOrtamı(bool veritabanıYaz)
@@ -42,6 +43,8 @@ TestOrtamı::TestOrtamı(bool veritabanıYaz)
 
 TestOrtamı::~TestOrtamı()
 {
+    if (saltOkunur_)
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), VeritabanıYolu()});
     Veritabanı.Kapat();
     MesajKutusuUygulamasınıAyarla({});
     ProgramSonunuAyarla({});
@@ -75,4 +78,13 @@ void TestOrtamı::Çalıştır(const QString& deyim)
 void TestOrtamı::SaatiAyarla(const QDateTime& an)
 {
     ::SaatiAyarla([an] { return an; });
+}
+
+bool TestOrtamı::VeritabanınıSaltOkunurYap()
+{
+    Veritabanı.Kapat();
+    saltOkunur_ =
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), VeritabanıYolu()}) == 0;
+    Veritabanı.Aç(VeritabanıYolu());
+    return saltOkunur_;
 }

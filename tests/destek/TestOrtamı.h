@@ -41,6 +41,11 @@ public:
 
     void SaatiAyarla(const QDateTime& an);
 
+    // Makes Tsr.vtb unwritable even for root (chattr +i) and reopens the connection on it: every
+    // read works and every write is refused. Undone when the world goes.
+    bool VeritabanınıSaltOkunurYap();
+
 private:
     QTemporaryDir kök_;
+    bool saltOkunur_ = false;
 };

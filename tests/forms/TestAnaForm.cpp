@@ -475,6 +475,39 @@ private Q_SLOTS:
         QVERIFY(açıldı);
     }
 
+    // The settings and About buttons open their dialogs modally, owned by the main window;
+    // Esc closes each one.
+    void ayarPencereleriAcilir_data()
+    {
+        QTest::addColumn<QString>("düğme");
+        QTest::addColumn<QString>("başlık");
+        QTest::newRow("mesai") << QStringLiteral("MesaiSüresiBelirlemeDüğmesi")
+                               << QStringLiteral("Mesai Süresi Belirleme");
+        QTest::newRow("kurum") << QStringLiteral("KurumAdıGirişiDüğmesi")
+                               << QStringLiteral("Kurum Bilgisi Girişi");
+        QTest::newRow("hakkında") << QStringLiteral("HakkındaDüğmesi") << QStringLiteral("Hakkında");
+    }
+    void ayarPencereleriAcilir()
+    {
+        QFETCH(QString, düğme);
+        QFETCH(QString, başlık);
+        Aç();
+        QWidget* ana = form.get();
+        QString görülenBaşlık;
+        QWidget* sahip = nullptr;
+        QTimer::singleShot(0, this, [&] {
+            if (QWidget* pencere = QApplication::activeModalWidget()) {
+                görülenBaşlık = pencere->windowTitle();
+                sahip = pencere->parentWidget();
+                QTest::keyClick(pencere, Qt::Key_Escape);
+            }
+        });
+        QTest::mouseClick(form->findChild<QPushButton*>(düğme), Qt::LeftButton);
+        QCOMPARE(görülenBaşlık, başlık);
+        QCOMPARE(sahip, ana);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     void yilSiniriDisinda()
     {
         ortam->SaatiAyarla(QDateTime(QDate(2060, 5, 2), QTime(9, 0)));

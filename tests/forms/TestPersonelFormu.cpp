@@ -386,30 +386,34 @@ private Q_SLOTS:
         QVERIFY(Kayıtlar().empty());
     }
 
-    // The file refused under the running program: the engine's disk error ends the program,
-    // and nothing typed was thrown away before that.
+    // The file made read-only under the running program: the refusal is reported, and after
+    // "go on" nothing typed is lost; the same record saves once the file takes writes again.
     void dosyaYazilamiyor()
     {
         Aç();
         const QString dosya = ortam->VeritabanıYolu();
-        {
-            QCOMPARE(QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), dosya}), 0);
-            const auto geriAl = qScopeGuard([dosya] {
-                QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), dosya});
-            });
-            Diyalogda("EkleDüğmesi", [&](PersonelFormu& f) {
-                Doldur(QStringLiteral("9"), QStringLiteral("Ece NAZ"), QStringLiteral("Memur"),
-                       QStringLiteral("A"), QStringLiteral("4"));
-                QTest::mouseClick(Ekle(f), Qt::LeftButton);
-                QCOMPARE(SonMesaj(), QStringLiteral("Ağ bağlantısı kurulamıyor. Lütfen, kontrol "
-                                                    "edip tekrar deneyiniz!"));
-                QVERIFY(ortam->bitişKodu.has_value());
-                QCOMPARE(Ekle(f)->text(), Kaydet);
-                QCOMPARE(K(f, "SiciliKutusu")->text(), QStringLiteral("9"));
-                QCOMPARE(K(f, "AdıSoyadıKutusu")->text(), QStringLiteral("Ece NAZ"));
-            });
-        }
-        QVERIFY(Kayıtlar().empty());
+        QCOMPARE(QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), dosya}), 0);
+        auto geriAl = qScopeGuard(
+            [dosya] { QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), dosya}); });
+        ortam->yanıtlar.push_back(Yanıt::Evet);
+        Diyalogda("EkleDüğmesi", [&](PersonelFormu& f) {
+            Doldur(QStringLiteral("9"), QStringLiteral("Ece NAZ"), QStringLiteral("Memur"),
+                   QStringLiteral("A"), QStringLiteral("4"));
+            QTest::mouseClick(Ekle(f), Qt::LeftButton);
+            QCOMPARE(ortam->gösterilen.size(), size_t(1));
+            QCOMPARE(ortam->gösterilen[0].başlık, QStringLiteral("Hata oluştu!"));
+            QVERIFY(ortam->gösterilen[0].metin.contains(QStringLiteral("Hata Kodu: 3027")));
+            QVERIFY(!ortam->bitişKodu.has_value());
+            QCOMPARE(Ekle(f)->text(), Kaydet);
+            QCOMPARE(K(f, "SiciliKutusu")->text(), QStringLiteral("9"));
+            QCOMPARE(K(f, "AdıSoyadıKutusu")->text(), QStringLiteral("Ece NAZ"));
+
+            geriAl.dismiss();
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), dosya});
+            QTest::mouseClick(Ekle(f), Qt::LeftButton);
+            QVERIFY(Boşta(f));
+        });
+        QCOMPARE(Kayıtlar().size(), size_t(1));
     }
 
     // A statement refused by the engine: after "go on" the dialog stays in Entry with every

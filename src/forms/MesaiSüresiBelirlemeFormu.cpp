@@ -1,0 +1,87 @@
+#include "MesaiSüresiBelirlemeFormu.h"
+
+#include "common/Hata.h"
+#include "common/Korumalar.h"
+#include "common/OrtakDeğişkenlerModülü.h"
+#include "data/Veritabanı.h"
+#include "ui_MesaiSüresiBelirlemeFormu.h"
+
+#include <QApplication>
+#include <cmath>
+#include <optional>
+
+namespace {
+const QString Tablo = QStringLiteral("MesaiSüreleriTablosu");
+const QString HaftaİçiAlanı = QStringLiteral("HaftaIciSuresi");
+const QString HaftaSonuAlanı = QStringLiteral("HaftaSonuSuresi");
+
+// A stored number as a 16-bit whole number, rounded halves to even; errors as the run time
+// numbers them (94 empty field, 13 not a number, 6 overflow).
+qint16 KısaTamsayı(const QVariant& alan)
+{
+    if (alan.isNull())
+        throw Hata(94, QStringLiteral("Null kullanımı geçersiz"));
+    bool sayı = false;
+    const double değer = std::nearbyint(alan.toDouble(&sayı));
+    if (!sayı)
+        throw Hata(HataNo::TürUyuşmazlığı, QStringLiteral("Tür uyuşmazlığı"));
+    if (değer < -32768 || değer > 32767)
+        throw Hata(6, QStringLiteral("Taşma"));
+    return qint16(değer);
+}
+} // namespace
+
+MesaiSüresiBelirlemeFormu::MesaiSüresiBelirlemeFormu(QWidget* üst)
+    : QDialog(üst), ui(std::make_unique<Ui::MesaiSüresiBelirlemeFormu>())
+{
+    ui->setupUi(this);
+    connect(ui->HaftaİçiSüresiKutusu, &DüğmeliKutu::Change, this,
+            [this] { SüreKutusu_Change(ui->HaftaİçiSüresiKutusu); });
+    connect(ui->HaftaSonuSüresiKutusu, &DüğmeliKutu::Change, this,
+            [this] { SüreKutusu_Change(ui->HaftaSonuSüresiKutusu); });
+    connect(ui->KaydetDüğmesi, &QPushButton::clicked, this,
+            &MesaiSüresiBelirlemeFormu::KaydetDüğmesi_Click);
+    connect(ui->KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
+    Form_Load();
+}
+
+MesaiSüresiBelirlemeFormu::~MesaiSüresiBelirlemeFormu() = default;
+
+void MesaiSüresiBelirlemeFormu::Form_Load()
+{
+    std::optional<std::pair<QVariant, QVariant>> süreler;
+    Tuzak([&] {
+        TabloKümesi tablo = Veritabanı.TabloAç(Tablo);
+        süreler.emplace(tablo.Alan(HaftaİçiAlanı), tablo.Alan(HaftaSonuAlanı));
+        tablo.Kapat();
+    });
+    if (!süreler)
+        return;
+    // Setting the values raises Change while the focus is elsewhere: "Kaydet" stays disabled.
+    Tuzak([&] { ui->HaftaİçiSüresiKutusu->SetValue(KısaTamsayı(süreler->first)); });
+    Tuzak([&] { ui->HaftaSonuSüresiKutusu->SetValue(KısaTamsayı(süreler->second)); });
+}
+
+void MesaiSüresiBelirlemeFormu::SüreKutusu_Change(const DüğmeliKutu* kutu)
+{
+    const QWidget* odak = QApplication::focusWidget();
+    if (odak && (odak == kutu || kutu->isAncestorOf(odak)))
+        ui->KaydetDüğmesi->setEnabled(true);
+}
+
+void MesaiSüresiBelirlemeFormu::KaydetDüğmesi_Click()
+{
+    bool yazıldı = false;
+    Tuzak([&] {
+        TabloKümesi tablo = Veritabanı.TabloAç(Tablo);
+        tablo.Düzenle();
+        tablo.AlanıAyarla(HaftaİçiAlanı, ui->HaftaİçiSüresiKutusu->Value());
+        tablo.AlanıAyarla(HaftaSonuAlanı, ui->HaftaSonuSüresiKutusu->Value());
+        tablo.Güncelle();
+        tablo.Kapat();
+        yazıldı = true;
+    });
+    // A refused write leaves the dialog open with the values entered.
+    if (yazıldı)
+        accept();
+}
