@@ -9,17 +9,19 @@ PAKETLER=(build-essential cmake ccache qt6-base-dev qt6-base-dev-tools qt6-trans
   libgl-dev libsqlite3-dev sqlite3 libcups2-dev cups printer-driver-cups-pdf poppler-utils
   fonts-liberation fontconfig)
 
-eksik=()
-for p in "${PAKETLER[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || eksik+=("$p")
-done
-if [ ${#eksik[@]} -gt 0 ]; then
-  SUDO=""
+paketleri_kur() { # paketleri_kur PAKET...: installs those not yet installed
+  local eksik=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || eksik+=("$p")
+  done
+  [ ${#eksik[@]} -gt 0 ] || return 0
+  local SUDO=""
   [ "$(id -u)" -eq 0 ] || SUDO="sudo"
   echo "Eksik paketler kuruluyor: ${eksik[*]}"
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${eksik[@]}" >/dev/null
-fi
+}
+paketleri_kur "${PAKETLER[@]}"
 
 insa_et() { # insa_et KLASOR [cmake seçenekleri...]
   local klasor="$1"; shift

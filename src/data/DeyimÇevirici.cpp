@@ -109,7 +109,13 @@ QString SQLiteDeyimi(const QString& deyim)
             continue;
         }
         if (p.tür == Tür::Tarih) {
+            // A quote right beside the new quoted date would read as an escaped quote and join
+            // the two texts into one.
+            if (sonuç.endsWith(QLatin1Char('\'')))
+                sonuç += QLatin1Char(' ');
             sonuç += TarihÇevir(p.metin);
+            if (i + 1 < parçalar.size() && parçalar[i + 1].tür == Tür::Metin)
+                sonuç += QLatin1Char(' ');
             silmede = false;
             continue;
         }

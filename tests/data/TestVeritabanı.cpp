@@ -4,6 +4,7 @@
 
 #include "common/Hata.h"
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "data/DeyimÇevirici.h"
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
 #include "destek/DosyaEngelleri.h"
@@ -395,6 +396,14 @@ private Q_SLOTS:
                        QStringLiteral("HaftaIciSuresi"))
                      .size(),
                  1);
+    }
+
+    // A date literal touching a quoted text must not join with it into one text through an
+    // escaped quote.
+    void bitisikTarihMetinleriBirlestirmez()
+    {
+        QCOMPARE(SQLiteDeyimi(QStringLiteral("SELECT 'a'#1/2/2024#'b'")),
+                 QStringLiteral("SELECT 'a' '2024-01-02' 'b'"));
     }
 
     void acilisHatalariMotorNumaralariylaBildirilir()
