@@ -148,8 +148,8 @@ int main(int argc, char* argv[])
         const double t = İlkPencereSüresi(kopya.Program(), {}, kopya.Ortam(), tessaroSoketi);
         const double e = İlkPencereSüresi(enKüçük, {enKüçükSoketi}, kopya.Ortam(), enKüçükSoketi);
         if (t < 0 || e < 0) {
-            std::fprintf(stderr, "bir program penceresini göstermedi (Tessaro %.1f, en küçük %.1f)\n",
-                         t, e);
+            std::fprintf(
+                stderr, "bir program penceresini göstermedi (Tessaro %.1f, en küçük %.1f)\n", t, e);
             return 1;
         }
         tessaro.push_back(t);

@@ -4,8 +4,8 @@
 
 #include "FuzzOrtak.h"
 #include "common/Hata.h"
-#include "data/DeyimÇevirici.h"
 #include "data/Deyimler.h"
+#include "data/DeyimÇevirici.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -88,11 +88,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boyut)
     const QString değişmez = QLatin1Char('#') + metin.remove(QLatin1Char('#')) + QLatin1Char('#');
     const QString tarihÇıktısı = Çevir(QStringLiteral("SELECT 1 WHERE x=") + değişmez, &hata);
     if (!hata) {
-        const QDate tarih = QDate::fromString(tarihÇıktısı.section(QLatin1Char('\''), 1, 1),
-                                              Qt::ISODate);
+        const QDate tarih =
+            QDate::fromString(tarihÇıktısı.section(QLatin1Char('\''), 1, 1), Qt::ISODate);
         FUZZ_DOGRULA(tarih.isValid(), girdi);
-        const QString geri = SQLiteDeyimi(QStringLiteral("SELECT 1 WHERE x=") +
-                                          Deyim::TarihDeğişmezi(tarih));
+        const QString geri =
+            SQLiteDeyimi(QStringLiteral("SELECT 1 WHERE x=") + Deyim::TarihDeğişmezi(tarih));
         FUZZ_DOGRULA(geri == tarihÇıktısı, girdi);
     }
     return 0;

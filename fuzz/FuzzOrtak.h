@@ -14,7 +14,7 @@ inline QString FuzzMetni(const uint8_t* veri, size_t boyut)
 #define FUZZ_DOGRULA(kosul, girdi)                                                                 \
     do {                                                                                           \
         if (!(kosul)) {                                                                            \
-            std::fprintf(stderr, "Bozulan kural: %s\nGirdi: %s\n", #kosul,                       \
+            std::fprintf(stderr, "Bozulan kural: %s\nGirdi: %s\n", #kosul,                         \
                          qPrintable((girdi).toHtmlEscaped()));                                     \
             std::abort();                                                                          \
         }                                                                                          \

@@ -35,12 +35,18 @@ inline QString Metin(int id)
 constexpr int SürümAna = TESSARO_SURUM_ANA;
 constexpr int SürümAra = TESSARO_SURUM_ARA;
 constexpr int SürümDüzeltme = TESSARO_SURUM_DUZELTME;
-inline QString ÜrünAdı() { return QStringLiteral("Tessaro"); }
+inline QString ÜrünAdı()
+{
+    return QStringLiteral("Tessaro");
+}
 inline QString YasalUyarı()
 {
     return QStringLiteral("Telif hakkı © 2008-2026 Velnora. Tüm hakları saklıdır.");
 }
-inline QString YapımcıAdresi() { return QStringLiteral("https://www.velnora.com.tr/"); }
+inline QString YapımcıAdresi()
+{
+    return QStringLiteral("https://www.velnora.com.tr/");
+}
 
 // Major + "." + minor + revision, each in decimal: 1.0 revision 1 reads "1.01".
 inline QString SürümMetni(int ana, int ara, int düzeltme)

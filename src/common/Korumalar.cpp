@@ -47,4 +47,7 @@ void Yoksay(const Adım& adım)
     Çalıştır(adım, [](const Hata&) {});
 }
 
-void OrtalamaYordamınıAyarla(std::function<void()> ortala) { ortalamaYordamı = std::move(ortala); }
+void OrtalamaYordamınıAyarla(std::function<void()> ortala)
+{
+    ortalamaYordamı = std::move(ortala);
+}

@@ -27,11 +27,20 @@ void MesajKutusuUygulamasınıAyarla(std::function<Yanıt(const Mesaj&)> uygulam
     mesajUygulaması = std::move(uygulama);
 }
 
-QDateTime Şimdi() { return saatUygulaması ? saatUygulaması() : QDateTime::currentDateTime(); }
+QDateTime Şimdi()
+{
+    return saatUygulaması ? saatUygulaması() : QDateTime::currentDateTime();
+}
 
-QDate Bugün() { return Şimdi().date(); }
+QDate Bugün()
+{
+    return Şimdi().date();
+}
 
-void SaatiAyarla(std::function<QDateTime()> saat) { saatUygulaması = std::move(saat); }
+void SaatiAyarla(std::function<QDateTime()> saat)
+{
+    saatUygulaması = std::move(saat);
+}
 
 void ProgramıBitir(int kod)
 {
@@ -43,16 +52,25 @@ void ProgramıBitir(int kod)
     std::_Exit(kod);
 }
 
-bool ProgramBittiMi() { return programBitti; }
+bool ProgramBittiMi()
+{
+    return programBitti;
+}
 
-void ProgramSonunuAyarla(std::function<void(int)> son) { sonUygulaması = std::move(son); }
+void ProgramSonunuAyarla(std::function<void(int)> son)
+{
+    sonUygulaması = std::move(son);
+}
 
-void ProgramSonunuSıfırla() { programBitti = false; }
+void ProgramSonunuSıfırla()
+{
+    programBitti = false;
+}
 
 std::unique_ptr<QSettings> AyarlarıAç()
 {
-    const QString ad = AyarUygulamaAdı.isEmpty() ? QStringLiteral("Velnora\\Tessaro")
-                                                 : AyarUygulamaAdı;
+    const QString ad =
+        AyarUygulamaAdı.isEmpty() ? QStringLiteral("Velnora\\Tessaro") : AyarUygulamaAdı;
     const qsizetype ayraç = ad.indexOf(QLatin1Char('\\'));
     return std::make_unique<QSettings>(ad.left(ayraç), ad.mid(ayraç + 1));
 }
@@ -70,6 +88,12 @@ QString ProgramDosyasınınKlasörü()
     return klasör;
 }
 
-void ProgramDosyasınınKlasörünüAyarla(const QString& klasör) { programKlasörüÜzerine = klasör; }
+void ProgramDosyasınınKlasörünüAyarla(const QString& klasör)
+{
+    programKlasörüÜzerine = klasör;
+}
 
-void AdresiAç(const QString& adres) { QDesktopServices::openUrl(QUrl(adres)); }
+void AdresiAç(const QString& adres)
+{
+    QDesktopServices::openUrl(QUrl(adres));
+}

@@ -39,7 +39,7 @@ void SaatiAyarla(std::function<QDateTime()> saat); // an empty function restores
 void ProgramıBitir(int kod);
 bool ProgramBittiMi();
 void ProgramSonunuAyarla(std::function<void(int)> son); // an empty function restores the real end
-void ProgramSonunuSıfırla();                           // tests: forget an earlier end
+void ProgramSonunuSıfırla();                            // tests: forget an earlier end
 
 // The per-user settings store of AyarUygulamaAdı ("Velnora\Tessaro").
 std::unique_ptr<QSettings> AyarlarıAç();

@@ -98,8 +98,7 @@ QString BoşluğaÇevir(QString metin)
 
 QString AdıSoyadıDüzelt(const QString& metin)
 {
-    return BoşluklarıKırp(
-        KesmeİşaretiniDüzelt(SoyadıBüyüt(İlkHarfleriBüyüt(BoşluğaÇevir(metin)))));
+    return BoşluklarıKırp(KesmeİşaretiniDüzelt(SoyadıBüyüt(İlkHarfleriBüyüt(BoşluğaÇevir(metin)))));
 }
 
 QString ÜnvanıDüzelt(const QString& metin)

@@ -11,17 +11,17 @@ namespace Deyim {
 // "#" month "/" day "/" four-digit year "#", numbers without leading zeros: #3/1/2024#.
 QString TarihDeğişmezi(const QDate& tarih);
 
-QString TümPersonel();                                   // 1
-QString ServisPersoneli(const QString& servis);          // 2
-QString Servisler();                                     // 3
-QString PersonelAyrıntısı(qint32 nosu);                  // 4
-QString PersoneliSil(qint32 nosu);                       // 5
-QString SicilArama(const QString& sicil);                // 6
+QString TümPersonel();                          // 1
+QString ServisPersoneli(const QString& servis); // 2
+QString Servisler();                            // 3
+QString PersonelAyrıntısı(qint32 nosu);         // 4
+QString PersoneliSil(qint32 nosu);              // 5
+QString SicilArama(const QString& sicil);       // 6
 QString PersonelEkle(const QString& sicil, const QString& adıSoyadı, const QString& ünvanı,
                      const QString& servisi, const QString& sıraNo); // 7
 QString PersonelGüncelle(const QString& sicil, const QString& adıSoyadı, const QString& ünvanı,
                          const QString& servisi, const QString& sıraNo, qint32 nosu); // 8
-QString TatilAralığı(const QDate& ilk, const QDate& son); // 9
-QString TatilSil(const QDate& tarih);                     // 10
+QString TatilAralığı(const QDate& ilk, const QDate& son);                             // 9
+QString TatilSil(const QDate& tarih);                                                 // 10
 
 } // namespace Deyim

@@ -34,8 +34,8 @@ class SonuçKümesi
 public:
     SonuçKümesi(sqlite3* bağlantı, detay::DeyimTutucu deyim);
 
-    bool EOF_() const { return son_; }  // no current row: past the last one
-    bool BOF_() const { return baş_; }  // the set was empty from the start
+    bool EOF_() const { return son_; }         // no current row: past the last one
+    bool BOF_() const { return baş_; }         // the set was empty from the start
     QVariant Alan(const QString& sütun) const; // null for SQL NULL; DATE columns as QDate
     QVariant Alan(int konum) const;
     void SonrakineGeç();
@@ -89,9 +89,9 @@ public:
     bool AçıkMı() const { return bağlantı_ != nullptr; }
     void Kapat();
 
-    void Çalıştır(const QString& deyim);                    // DELETE, INSERT, UPDATE
-    SonuçKümesi KayıtKümesiAç(const QString& seçim);         // SELECT, forward only
-    TabloKümesi TabloAç(const QString& tablo);               // a whole table by name
+    void Çalıştır(const QString& deyim);             // DELETE, INSERT, UPDATE
+    SonuçKümesi KayıtKümesiAç(const QString& seçim); // SELECT, forward only
+    TabloKümesi TabloAç(const QString& tablo);       // a whole table by name
 
     // Writes a compacted copy of the file at kaynak to hedef; hedef is replaced only once the
     // copy is complete, so a failure leaves whatever stood at hedef untouched.

@@ -4,10 +4,10 @@
 
 struct VeritabanıYolları
 {
-    QString veritabanı;    // ProgramKlasörü + "Tsr.vtb"
+    QString veritabanı;     // ProgramKlasörü + "Tsr.vtb"
     QString yapımcıKlasörü; // program files + "Velnora/"
-    QString yedekKlasörü;  // program files + "Velnora/Vtb Yedekleri/"
-    QString yedek;         // the backup folder + "Tsr.ydk"
+    QString yedekKlasörü;   // program files + "Velnora/Vtb Yedekleri/"
+    QString yedek;          // the backup folder + "Tsr.ydk"
 };
 
 VeritabanıYolları VeritabanıYollarınıBelirle();

@@ -4,8 +4,8 @@
 
 #include "common/Hata.h"
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "data/DeyimÇevirici.h"
 #include "data/Deyimler.h"
+#include "data/DeyimÇevirici.h"
 #include "data/Veritabanı.h"
 #include "destek/DosyaEngelleri.h"
 #include "destek/TestOrtamı.h"

@@ -485,7 +485,8 @@ private Q_SLOTS:
                                << QStringLiteral("Mesai Süresi Belirleme");
         QTest::newRow("kurum") << QStringLiteral("KurumAdıGirişiDüğmesi")
                                << QStringLiteral("Kurum Bilgisi Girişi");
-        QTest::newRow("hakkında") << QStringLiteral("HakkındaDüğmesi") << QStringLiteral("Hakkında");
+        QTest::newRow("hakkında") << QStringLiteral("HakkındaDüğmesi")
+                                  << QStringLiteral("Hakkında");
     }
     void ayarPencereleriAcilir()
     {

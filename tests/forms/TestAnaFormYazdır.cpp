@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -108,6 +109,39 @@ private Q_SLOTS:
         QVERIFY(düğmeKapalıydı);
         QVERIFY(D<QPushButton>("YazdırDüğmesi")->isEnabled());
         QVERIFY(!İşaretli(3));
+    }
+
+    // A holiday added in the calendar dialog is marked on the very next run, with nothing
+    // reopened or reselected in between.
+    void takvimdeEklenenTatilSonrakiIsteBasilir()
+    {
+        Dönem(3, 2024);
+        QTimer::singleShot(0, this, [] {
+            QWidget* takvim = QApplication::activeModalWidget();
+            QVERIFY(takvim);
+            QVERIFY(QTest::qWaitForWindowActive(takvim));
+            // 16 March 2024, a Saturday.
+            for (QLabel* gün : takvim->findChildren<QLabel*>())
+                if (gün->objectName().startsWith(QStringLiteral("GünEtiketi")) &&
+                    gün->text() == QStringLiteral("16"))
+                    QTest::mouseClick(gün, Qt::LeftButton);
+            QTest::mouseClick(takvim->findChild<QPushButton*>(QStringLiteral("ListeyeEkleDüğmesi")),
+                              Qt::LeftButton);
+            QTest::mouseClick(takvim->findChild<QPushButton*>(QStringLiteral("KapatDüğmesi")),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(D<QPushButton>("TatilBelirleDüğmesi"), Qt::LeftButton);
+        QVERIFY(!form->TatilMi(QDate(2024, 3, 16)));
+
+        KayıtYazıcısı kayıt;
+        YazıcıNesnesiniAyarla(&kayıt);
+        İşaretle(0);
+        Yazdır([](QDialog* seçme) { Tamam(seçme); });
+        QCOMPARE(kayıt.BelgeSayısı(), 1);
+        const std::vector<Çizim> ç = kayıt.Belge(0);
+        QCOMPARE(std::count_if(ç.begin(), ç.end(),
+                               [](const Çizim& m) { return m.metin == QStringLiteral("TATİL"); }),
+                 3);
     }
 
     void ucKisiUcIsSirayla()

@@ -393,8 +393,9 @@ private Q_SLOTS:
         Aç();
         const QString dosya = ortam->VeritabanıYolu();
         QCOMPARE(QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), dosya}), 0);
-        auto geriAl = qScopeGuard(
-            [dosya] { QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), dosya}); });
+        auto geriAl = qScopeGuard([dosya] {
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), dosya});
+        });
         ortam->yanıtlar.push_back(Yanıt::Evet);
         Diyalogda("EkleDüğmesi", [&](PersonelFormu& f) {
             Doldur(QStringLiteral("9"), QStringLiteral("Ece NAZ"), QStringLiteral("Memur"),
