@@ -71,8 +71,13 @@ QString İlkHarfleriBüyüt(const QString& metin)
     for (QString& sözcük : sözcükler) {
         if (sözcük.isEmpty())
             continue;
+        // The first letter takes its one-to-one title case: a full upper-case mapping can turn
+        // one letter into two (ß into SS), which a second pass would then write differently.
         const qsizetype ilk = İlkKarakterUzunluğu(sözcük);
-        sözcük = sözcük.left(ilk).toUpper() + sözcük.mid(ilk).toLower();
+        const char32_t kod = ilk == 2 ? QChar::surrogateToUcs4(sözcük.at(0), sözcük.at(1))
+                                      : char32_t(sözcük.at(0).unicode());
+        const char32_t başHarf = QChar::toTitleCase(kod);
+        sözcük = QString::fromUcs4(&başHarf, 1) + sözcük.mid(ilk).toLower();
     }
     return sözcükler.join(Boşluk);
 }

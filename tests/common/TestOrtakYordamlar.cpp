@@ -29,6 +29,8 @@ private Q_SLOTS:
             << QStringLiteral("  ali   veli  ") << QStringLiteral("Ali   Veli");
         QTest::newRow("boş") << QString() << QString();
         QTest::newRow("yalnız boşluk") << QStringLiteral("   ") << QString();
+        QTest::newRow("iki harfe açılan")
+            << QStringLiteral("ßahin ﬁliz") << QStringLiteral("ßahin ﬁliz");
     }
 
     void IlkHarfleriBuyut()
