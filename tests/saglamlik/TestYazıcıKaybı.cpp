@@ -1,7 +1,7 @@
-// The chosen printer removed from the spooler while the printer choice is open: pressing OK
-// ends in the error question (the choice no longer points into the list) rather than a crash,
-// nothing reaches the removed queue, a mark goes only with a sheet the spooler took, and the
-// next run offers the printers that are left.
+// A printer removed from the spooler while the printer choice is open: the ones after it move
+// up the list. Pressing OK ends in the error question rather than a crash or a sheet sent to
+// the printer that took the removed one's place; a mark goes only with a sheet the spooler
+// took, and the next run offers the printers that are left.
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "common/YazıcıApileri.h"
@@ -65,8 +65,8 @@ class TestYaziciKaybi : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        sunucu =
-            std::make_unique<CupsSunucusu>(QStringList{QStringLiteral("A"), QStringLiteral("B")});
+        sunucu = std::make_unique<CupsSunucusu>(
+            QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
         if (!sunucu->Hazır())
             QSKIP(qPrintable(QStringLiteral("özel yazdırma sunucusu yok: ") + sunucu->Neden()));
     }
@@ -145,6 +145,27 @@ private Q_SLOTS:
             &sonuç, &hata);
         sqlite3_free(hata);
         QCOMPARE(sonuç, QStringLiteral("ok"));
+    }
+
+    // The current printer removed: the one after it takes its place in the list, and must not
+    // get the sheets meant for the removed one.
+    void gecerliYaziciKaldirildi()
+    {
+        İşaretle(0);
+        ortam->yanıtlar.push_back(Yanıt::Evet);
+        Yazdır([this](QDialog* seçme) {
+            auto* liste = seçme->findChild<QComboBox*>(QStringLiteral("YazıcıAdlarıKutusu"));
+            QCOMPARE(liste->currentText(), sunucu->Kuyruk(0));
+            QVERIFY2(sunucu->KuyruğuKaldır(0), "lpadmin -x");
+            Tamam(seçme);
+        });
+        QCOMPARE(ortam->gösterilen.size(), size_t(1));
+        QVERIFY(ortam->gösterilen[0].metin.contains(QStringLiteral("Hata Kodu: 9")));
+        QVERIFY(!ortam->bitişKodu);
+        // The removed queue's jobs leave the spooler's list with it: none may be on the other.
+        for (const CupsSunucusu::İş& iş : sunucu->İşleriBekle(0))
+            QVERIFY(iş.kuyruk != sunucu->Kuyruk(2));
+        QVERIFY(İşaretli(0));
     }
 };
 
