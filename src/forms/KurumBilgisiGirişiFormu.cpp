@@ -76,8 +76,12 @@ void KurumBilgisiGirişiFormu::KurumBilgisiKutusu_Change(int konum, int eklenen)
     if (fazla <= 0 || eklenen <= 0)
         return;
     const int son = qMin(konum + eklenen, belge->characterCount() - 1);
+    int baş = qMax(konum, son - fazla);
+    // A character written with two UTF-16 units (an emoji) goes whole or stays whole.
+    if (belge->characterAt(baş).isLowSurrogate() && baş > konum)
+        --baş;
     QTextCursor imleç(belge);
-    imleç.setPosition(qMax(konum, son - fazla));
+    imleç.setPosition(baş);
     imleç.setPosition(son, QTextCursor::KeepAnchor);
     imleç.removeSelectedText();
 }

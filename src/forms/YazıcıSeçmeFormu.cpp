@@ -1,5 +1,6 @@
 #include "YazıcıSeçmeFormu.h"
 
+#include "common/Hata.h"
 #include "common/Korumalar.h"
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "common/YazıcıApileri.h"
@@ -68,6 +69,11 @@ void YazıcıSeçmeFormu::TamamDüğmesi_Click()
 {
     Tuzak([&] {
         const QVariant sıra = ui->YazıcıAdlarıKutusu->currentData();
+        // A printer removed while the dialog was open shifts the ones after it: the index must
+        // still name the chosen printer, or the sheets would go to another one.
+        if (sıra.isValid() && sıra.toInt() < YüklüYazıcıSayısı() &&
+            YazıcıAdı(sıra.toInt()) != ui->YazıcıAdlarıKutusu->currentText())
+            throw Hata(9, QStringLiteral("Alt simge aralık dışında"));
         GeçerliYazıcıyıAyarla(sıra.isValid() ? sıra.toInt() : -1);
     });
     Tuzak([&] { accept(); });

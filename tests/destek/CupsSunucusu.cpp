@@ -160,6 +160,11 @@ bool CupsSunucusu::Komut(const QString& program, const QStringList& değişkenle
     return bitti && süreç.exitStatus() == QProcess::NormalExit && süreç.exitCode() == 0;
 }
 
+bool CupsSunucusu::KuyruğuKaldır(int sıra)
+{
+    return Komut(QStringLiteral("lpadmin"), {QStringLiteral("-x"), Kuyruk(sıra)});
+}
+
 QString CupsSunucusu::ÇıktıKlasörü(const QString& kuyruk) const
 {
     return klasör_.path() + QStringLiteral("/cikti/") + kuyruk;

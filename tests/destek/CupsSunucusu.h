@@ -44,6 +44,8 @@ public:
 
     // The queue refuses further jobs (or takes them again).
     void İşKabulü(int sıra, bool kabul);
+    // The queue is removed from the spooler, as an administrator would.
+    bool KuyruğuKaldır(int sıra);
 
     static int SayfaSayısı(const QString& pdf);
 
