@@ -7,16 +7,16 @@
 
 class QWidget;
 
-namespace TekKopyaKoruması {
+class TekKopyaKoruması
+{
+public:
+    // The local socket name of a copy with this title, run by this user.
+    static QString SunucuAdı(const QString& başlık);
 
-// The local socket name of a copy with this title, run by this user.
-QString SunucuAdı(const QString& başlık);
+    // True when a running copy with this title answered (it is coming to the front).
+    static bool ÇalışanıÖneGetir(const QString& başlık);
 
-// True when a running copy with this title answered (it is coming to the front).
-bool ÇalışanıÖneGetir(const QString& başlık);
-
-// Starts answering later copies on behalf of pencere. A socket left behind by a copy that
-// crashed is removed first.
-void Dinle(const QString& başlık, QWidget* pencere);
-
-} // namespace TekKopyaKoruması
+    // Starts answering later copies on behalf of pencere. A socket left behind by a copy that
+    // crashed is removed first.
+    static void Dinle(const QString& başlık, QWidget* pencere);
+};
