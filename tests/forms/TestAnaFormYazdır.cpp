@@ -7,6 +7,7 @@
 #include "controls/DüğmeliKutu.h"
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
+#include "destek/AnaFormTesti.h"
 #include "destek/CupsSunucusu.h"
 #include "destek/KayıtYazıcısı.h"
 #include "destek/SayfaResmi.h"
@@ -32,7 +33,7 @@ const char* const Kişiler[] = {"Ahmet Kaya", "Ayşe Yılmaz", "Burak Çelik",  
 
 } // namespace
 
-class TestAnaFormYazdir : public QObject
+class TestAnaFormYazdir : public AnaFormTesti
 {
     Q_OBJECT
 
@@ -261,53 +262,14 @@ private Q_SLOTS:
     }
 
 private:
-    template <class T> T* D(const char* ad) const
-    {
-        T* d = form->findChild<T*>(QString::fromUtf8(ad));
-        if (!d)
-            qFatal("denetim yok: %s", ad);
-        return d;
-    }
-    QListWidget* Liste() const { return D<QListWidget>("PersonelListesi"); }
-    bool İşaretli(int satır) const { return Liste()->item(satır)->checkState() == Qt::Checked; }
-
-    // Marks an entry as a user does: a click on it, then Space.
-    void İşaretle(int satır)
-    {
-        const QRect alan = Liste()->visualItemRect(Liste()->item(satır));
-        QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {}, alan.center());
-        QTest::keyClick(Liste(), Qt::Key_Space);
-        QVERIFY(İşaretli(satır));
-    }
-
     void Dönem(int ay, int yıl)
     {
         D<DüğmeliKutu>("YılKutusu")->SetValue(yıl);
         D<QComboBox>("AyKutusu")->setCurrentIndex(ay - 1);
     }
 
-    static void Tamam(QDialog* seçme)
-    {
-        QTest::mouseClick(seçme->findChild<QPushButton*>(QStringLiteral("TamamDüğmesi")),
-                          Qt::LeftButton);
-    }
-
-    // Presses the print button; seçimde acts inside the printer choice dialog.
-    void Yazdır(const std::function<void(QDialog*)>& seçimde)
-    {
-        QTimer::singleShot(0, this, [&] {
-            auto* seçme = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(seçme);
-            QCOMPARE(seçme->windowTitle(), QStringLiteral("Yazıcı Seç"));
-            QVERIFY(QTest::qWaitForWindowActive(seçme));
-            seçimde(seçme);
-        });
-        QTest::mouseClick(D<QPushButton>("YazdırDüğmesi"), Qt::LeftButton);
-    }
-
     std::unique_ptr<CupsSunucusu> sunucu;
     std::unique_ptr<TestOrtamı> ortam;
-    std::unique_ptr<AnaForm> form;
 };
 
 QTEST_MAIN(TestAnaFormYazdir)

@@ -7,6 +7,7 @@
 #include "common/YazıcıApileri.h"
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
+#include "destek/AnaFormTesti.h"
 #include "destek/CupsSunucusu.h"
 #include "destek/TestOrtamı.h"
 #include "forms/AnaForm.h"
@@ -19,48 +20,12 @@
 #include <functional>
 #include <sqlite3.h>
 
-class TestYaziciKaybi : public QObject
+class TestYaziciKaybi : public AnaFormTesti
 {
     Q_OBJECT
 
     std::unique_ptr<CupsSunucusu> sunucu;
     std::unique_ptr<TestOrtamı> ortam;
-    std::unique_ptr<AnaForm> form;
-
-    template <class T> T* D(const char* ad) const
-    {
-        T* d = form->findChild<T*>(QString::fromUtf8(ad));
-        if (!d)
-            qFatal("denetim yok: %s", ad);
-        return d;
-    }
-    QListWidget* Liste() const { return D<QListWidget>("PersonelListesi"); }
-    bool İşaretli(int satır) const { return Liste()->item(satır)->checkState() == Qt::Checked; }
-    void İşaretle(int satır)
-    {
-        const QRect alan = Liste()->visualItemRect(Liste()->item(satır));
-        QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {}, alan.center());
-        QTest::keyClick(Liste(), Qt::Key_Space);
-        QVERIFY(İşaretli(satır));
-    }
-    void Yazdır(const std::function<void(QDialog*)>& seçimde)
-    {
-        bool açıldı = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* seçme = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(seçme);
-            QVERIFY(QTest::qWaitForWindowActive(seçme));
-            açıldı = true;
-            seçimde(seçme);
-        });
-        QTest::mouseClick(D<QPushButton>("YazdırDüğmesi"), Qt::LeftButton);
-        QVERIFY(açıldı);
-    }
-    static void Tamam(QDialog* seçme)
-    {
-        QTest::mouseClick(seçme->findChild<QPushButton*>(QStringLiteral("TamamDüğmesi")),
-                          Qt::LeftButton);
-    }
 
 private Q_SLOTS:
     void initTestCase()
