@@ -12,14 +12,15 @@ constexpr int GeçersizÖzellikDeğeri = 380; // a value outside a control's ran
 constexpr int YazıcıHatası = 482;          // the printer refused a page
 constexpr int YinelenenDeğer = 3022;       // a second row with the same unique value
 constexpr int GeçerliKayıtYok = 3021;      // a record set read at its end
+constexpr int DiskDolu = 3026;             // not enough space on the disk
 constexpr int SaltOkunur = 3027;           // the file or folder cannot be written
-constexpr int DiskYadaAğHatası = 3043; // a read or write of the file failed, or the disk is full
-constexpr int GeçersizYol = 3044;      // the folder of the file does not exist
-constexpr int TanınmayanBiçim = 3049;  // the file is not a database, or it is damaged
-constexpr int DosyaAçılamıyor = 3051;  // the file exists but cannot be opened
-constexpr int KilitliKayıt = 3260;     // another process holds a write lock
-constexpr int ÖzelKullanımda = 3356;   // another process holds the file exclusively
-constexpr int SözdizimiHatası = 3075;  // the engine could not read the statement
+constexpr int DiskYadaAğHatası = 3043;     // a read or write of the file failed
+constexpr int GeçersizYol = 3044;          // the folder of the file does not exist
+constexpr int TanınmayanBiçim = 3049;      // the file is damaged, or not a database of the program
+constexpr int DosyaAçılamıyor = 3051;      // the file exists but cannot be opened
+constexpr int KilitliKayıt = 3260;         // another process holds a write lock
+constexpr int ÖzelKullanımda = 3356;       // another process holds the file exclusively
+constexpr int SözdizimiHatası = 3075;      // the engine could not read the statement
 } // namespace HataNo
 
 class Hata : public std::exception

@@ -9,7 +9,8 @@
 namespace {
 std::function<void()> ortalamaYordamı;
 
-// Runs one step; returns the error it raised, converted to the program's one error type.
+// Runs one step; an error it raises goes to hataOlursa as the program's one error type.
+// True when the step ran to its end.
 template <class F> bool Çalıştır(const Adım& adım, F&& hataOlursa)
 {
     if (ProgramBittiMi())
@@ -28,23 +29,23 @@ template <class F> bool Çalıştır(const Adım& adım, F&& hataOlursa)
 }
 } // namespace
 
-void Tuzak(const Adım& adım)
+bool Tuzak(const Adım& adım)
 {
-    Çalıştır(adım, [](const Hata& hata) {
+    return Çalıştır(adım, [](const Hata& hata) {
         if (ortalamaYordamı)
             ortalamaYordamı();
         HataYönet(hata);
     });
 }
 
-void BaşlangıçTuzağı(const Adım& adım)
+bool BaşlangıçTuzağı(const Adım& adım)
 {
-    Çalıştır(adım, [](const Hata& hata) { HataYönet(hata); });
+    return Çalıştır(adım, [](const Hata& hata) { HataYönet(hata); });
 }
 
-void Yoksay(const Adım& adım)
+bool Yoksay(const Adım& adım)
 {
-    Çalıştır(adım, [](const Hata&) {});
+    return Çalıştır(adım, [](const Hata&) {});
 }
 
 void OrtalamaYordamınıAyarla(std::function<void()> ortala)

@@ -1,7 +1,9 @@
 #include "Veritabanı.h"
 
 #include "DeyimÇevirici.h"
+#include "GüvenliDosya.h"
 #include "common/Hata.h"
+#include "Şema.h"
 
 #include <QCollator>
 #include <QDate>
@@ -9,9 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -23,7 +23,8 @@
 //   CONSTRAINT (other), MISMATCH       any statement              3162 / 13 invalid value
 //   IOERR_* on a file that no longer   any                        3027 cannot be written
 //     takes writes (made immutable or read-only, or its disk remounted read-only)
-//   other IOERR_*, FULL                any                        3043 disk or network error
+//   FULL                               any                        3026 not enough space on disk
+//   other IOERR_*                      any                        3043 disk or network error
 //   CANTOPEN                           opening, folder missing    3044 invalid path
 //   CANTOPEN                           opening, otherwise         3051 file cannot be opened
 //   CANTOPEN                           later (journal not made)   3027 cannot be written
@@ -55,8 +56,9 @@ Eşleme Eşle(int genişKod, bool açılışta, bool klasörYok)
         return {3162, "Alana geçersiz bir değer verildi"};
     case SQLITE_MISMATCH:
         return {HataNo::TürUyuşmazlığı, "Tür uyuşmazlığı"};
-    case SQLITE_IOERR:
     case SQLITE_FULL:
+        return {HataNo::DiskDolu, "Diskte yeterli boş yer yok"};
+    case SQLITE_IOERR:
         return {HataNo::DiskYadaAğHatası, "Disk ya da ağ hatası"};
     case SQLITE_CANTOPEN:
         if (!açılışta)
@@ -227,6 +229,52 @@ QString Tırnakla(const QString& ad)
     QString s = ad;
     s.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+// Opens the file for reading and writing, never creating it; failures are those of an opening.
+// SQLite reads the file lazily, so nothing here says yet whether it is a database at all.
+detay::BağlantıTutucu DosyayıAç(const QString& yol)
+{
+    sqlite3* ham = nullptr;
+    const int kod =
+        sqlite3_open_v2(QFile::encodeName(yol).constData(), &ham, SQLITE_OPEN_READWRITE, nullptr);
+    detay::BağlantıTutucu bağlantı(ham);
+    if (kod != SQLITE_OK) {
+        const Eşleme e = Eşle(kod, true, !QFileInfo(yol).absoluteDir().exists());
+        throw Hata(e.numara, QString::fromUtf8(e.açıklama) + QStringLiteral(": ") + YolMetni(yol));
+    }
+    sqlite3_extended_result_codes(ham, 1);
+    sqlite3_busy_timeout(ham, 2000);
+    TürkçeSıralamalarıKaydet(ham);
+    return bağlantı;
+}
+
+// The first column of every row of a statement, as texts.
+QStringList İlkSütun(sqlite3* bağlantı, const char* deyim)
+{
+    auto hazır = Hazırla(bağlantı, QString::fromUtf8(deyim));
+    QStringList değerler;
+    int kod;
+    while ((kod = Adım(hazır.get())) == SQLITE_ROW)
+        değerler << QString::fromUtf8(
+            reinterpret_cast<const char*>(sqlite3_column_text(hazır.get(), 0)));
+    if (kod != SQLITE_DONE)
+        SQLiteHatası(bağlantı, kod);
+    return değerler;
+}
+
+// A sound database of the program holds the four tables of the schema and passes SQLite's quick
+// integrity check. An empty file is a valid but empty SQLite database, so the tables matter.
+void SağlamlığıDenetle(sqlite3* bağlantı, const QString& yol)
+{
+    const QStringList tablolar =
+        İlkSütun(bağlantı, "SELECT name FROM sqlite_master WHERE type='table'");
+    bool tam = true;
+    for (const char* tablo : ŞemaTabloları)
+        tam = tam && tablolar.contains(QString::fromUtf8(tablo), Qt::CaseInsensitive);
+    if (!tam || İlkSütun(bağlantı, "PRAGMA quick_check") != QStringList{QStringLiteral("ok")})
+        throw Hata(HataNo::TanınmayanBiçim,
+                   QStringLiteral("Veritabanı dosyası bozuk ya da eksik: ") + YolMetni(yol));
 }
 
 } // namespace
@@ -450,26 +498,16 @@ VeritabanıBağlantısı::~VeritabanıBağlantısı() = default;
 void VeritabanıBağlantısı::Aç(const QString& yol)
 {
     bağlantı_.reset();
-    sqlite3* ham = nullptr;
-    const int kod = sqlite3_open_v2(QFile::encodeName(yol).constData(), &ham,
-                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr);
-    detay::BağlantıTutucu yeni(ham);
-    if (kod != SQLITE_OK) {
-        const bool klasörYok = !QFileInfo(yol).absoluteDir().exists();
-        const Eşleme e = Eşle(kod, true, klasörYok);
-        throw Hata(e.numara, QString::fromUtf8(e.açıklama) + QStringLiteral(": ") + YolMetni(yol));
-    }
-    sqlite3_extended_result_codes(ham, 1);
-    sqlite3_busy_timeout(ham, 2000);
-    TürkçeSıralamalarıKaydet(ham);
-    // SQLite reads the file lazily: make it show now whether this is a database at all.
+    detay::BağlantıTutucu yeni = DosyayıAç(yol);
+    // Make the file show now whether it is a database at all.
     sqlite3_stmt* deneme = nullptr;
-    int sonuç = sqlite3_prepare_v2(ham, "SELECT count(*) FROM sqlite_master", -1, &deneme, nullptr);
+    int sonuç =
+        sqlite3_prepare_v2(yeni.get(), "SELECT count(*) FROM sqlite_master", -1, &deneme, nullptr);
     detay::DeyimTutucu denemeTutucu(deneme);
     if (sonuç == SQLITE_OK)
         sonuç = sqlite3_step(deneme);
     if (sonuç != SQLITE_ROW)
-        SQLiteHatası(ham, sonuç, true);
+        SQLiteHatası(yeni.get(), sonuç, true);
     bağlantı_ = std::move(yeni);
 }
 
@@ -509,24 +547,15 @@ TabloKümesi VeritabanıBağlantısı::TabloAç(const QString& tablo)
 
 void VeritabanıBağlantısı::Sıkıştır(const QString& kaynak, const QString& hedef)
 {
-    const QString geçici = hedef + QStringLiteral(".yeni");
+    const QString geçici = GeçiciYol(hedef);
     QFile::remove(geçici);
     {
         // Opened for writing, though nothing is written: a change that a crash left half done
         // (a hot rollback journal beside the file) can then be rolled back first, which a
         // read-only connection refuses to do.
-        sqlite3* ham = nullptr;
-        const int kod = sqlite3_open_v2(QFile::encodeName(kaynak).constData(), &ham,
-                                        SQLITE_OPEN_READWRITE, nullptr);
-        detay::BağlantıTutucu bağlantı(ham);
-        if (kod != SQLITE_OK) {
-            const Eşleme e = Eşle(kod, true, !QFileInfo(kaynak).absoluteDir().exists());
-            throw Hata(e.numara,
-                       QString::fromUtf8(e.açıklama) + QStringLiteral(": ") + YolMetni(kaynak));
-        }
-        sqlite3_extended_result_codes(ham, 1);
-        sqlite3_busy_timeout(ham, 2000);
-        auto deyim = Hazırla(ham, QStringLiteral("VACUUM INTO ?"));
+        detay::BağlantıTutucu bağlantı = DosyayıAç(kaynak);
+        SağlamlığıDenetle(bağlantı.get(), kaynak);
+        auto deyim = Hazırla(bağlantı.get(), QStringLiteral("VACUUM INTO ?"));
         const QByteArray hedefYolu = QFile::encodeName(geçici);
         sqlite3_bind_text(deyim.get(), 1, hedefYolu.constData(), int(hedefYolu.size()),
                           SQLITE_TRANSIENT);
@@ -534,17 +563,15 @@ void VeritabanıBağlantısı::Sıkıştır(const QString& kaynak, const QString
         if (sonuç != SQLITE_DONE) {
             deyim.reset();
             QFile::remove(geçici);
-            SQLiteHatası(ham, sonuç);
+            SQLiteHatası(bağlantı.get(), sonuç);
         }
     }
-    // The copy must be on the disk before it takes the old one's place.
-    const int fd = ::open(QFile::encodeName(geçici).constData(), O_RDONLY);
-    const bool yazıldı = fd >= 0 && ::fsync(fd) == 0;
-    if (fd >= 0)
-        ::close(fd);
-    if (!yazıldı || std::rename(QFile::encodeName(geçici).constData(),
-                                QFile::encodeName(hedef).constData()) != 0) {
+    // The copy takes the old backup's place only when it is itself a sound database.
+    try {
+        SağlamlığıDenetle(DosyayıAç(geçici).get(), geçici);
+    } catch (const Hata&) {
         QFile::remove(geçici);
-        throw Hata(75, QStringLiteral("Yedek dosyası yazılamadı: ") + YolMetni(hedef));
+        throw;
     }
+    GeçiciDosyayıYerleştir(geçici, hedef);
 }

@@ -1,5 +1,6 @@
 #include "VeritabanıHazırlığı.h"
 
+#include "GüvenliDosya.h"
 #include "SistemKaydıİşlemleriModülü.h"
 #include "Veritabanı.h"
 #include "common/Hata.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 
 namespace {
 
@@ -19,20 +19,27 @@ void Başarısız(const QString& ne, const QString& yol)
     throw Hata(75, ne + QStringLiteral(": ") + QDir::toNativeSeparators(yol));
 }
 
-// A byte-for-byte copy that appears at hedef only once it is complete.
+// A byte-for-byte copy that appears at hedef only once it is complete and on the disk.
 void Kopyala(const QString& kaynak, const QString& hedef)
 {
-    const QString geçici = hedef + QStringLiteral(".yeni");
+    const QString geçici = GeçiciYol(hedef);
     QFile::remove(geçici);
     if (!QFile::copy(kaynak, geçici)) {
         QFile::remove(geçici);
         Başarısız(QStringLiteral("Yedek dosyası kopyalanamadı"), hedef);
     }
-    if (std::rename(QFile::encodeName(geçici).constData(), QFile::encodeName(hedef).constData()) !=
-        0) {
-        QFile::remove(geçici);
-        Başarısız(QStringLiteral("Yedek dosyası kopyalanamadı"), hedef);
-    }
+    GeçiciDosyayıYerleştir(geçici, hedef);
+}
+
+// The backup becomes the database exactly as it is: a rollback journal or write-ahead log left
+// beside the lost file belongs to another database, and SQLite would play it into the copy.
+// They are moved aside, not deleted.
+void YedektenOluştur(const QString& yedek, const QString& veritabanı)
+{
+    const QString hedef = GerçekYol(veritabanı);
+    for (const char* ek : {"-journal", "-wal", "-shm"})
+        KenaraAl(hedef + QString::fromLatin1(ek));
+    Kopyala(yedek, hedef);
 }
 
 void KlasörOluştur(const QString& yol)
@@ -84,7 +91,7 @@ void VeritabanınıHazırla()
             ProgramıBitir(0);
             return;
         }
-        BaşlangıçTuzağı([&] { Kopyala(yol.yedek, yol.veritabanı); });
+        BaşlangıçTuzağı([&] { YedektenOluştur(yol.yedek, yol.veritabanı); });
     }
 
     if (DosyaVarMı(yol.yedek)) {

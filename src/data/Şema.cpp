@@ -29,6 +29,9 @@ CREATE TABLE KurumTablosu (
 );
 )";
 
+const std::array<const char*, 4> ŞemaTabloları = {
+    "PersonelBilgileriTablosu", "TatilTarihleriTablosu", "MesaiSüreleriTablosu", "KurumTablosu"};
+
 void İlkVeritabanınıYaz(const QString& yol)
 {
     if (QFile::exists(yol))

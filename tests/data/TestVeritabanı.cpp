@@ -444,7 +444,7 @@ private Q_SLOTS:
         QVERIFY(Veritabanı.AçıkMı());
     }
 
-    void doluDiskAgHatasiOlarakBildirilir()
+    void doluDiskKendiNumarasiylaBildirilir()
     {
         const QString disk = ortam->ProgramKlasörü() + QStringLiteral("disk");
         QVERIFY(QDir().mkpath(disk));
@@ -460,7 +460,7 @@ private Q_SLOTS:
         for (int i = 0; i < 200 && numara == 0; ++i)
             numara = HataNumarası(
                 [&] { Ekle(QString::number(i), uzun, uzun, QStringLiteral("1"), uzun); });
-        QCOMPARE(numara, HataNo::DiskYadaAğHatası);
+        QCOMPARE(numara, HataNo::DiskDolu);
         const int kayıtlı = Sütun(Deyim::TümPersonel(), QStringLiteral("Nosu")).size();
         Veritabanı.Kapat();
         Veritabanı.Aç(yol);

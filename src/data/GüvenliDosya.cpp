@@ -1,0 +1,55 @@
+#include "GüvenliDosya.h"
+
+#include "common/Hata.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+bool DiskeYaz(const QString& yol)
+{
+    const int fd = ::open(QFile::encodeName(yol).constData(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    const bool yazıldı = ::fsync(fd) == 0;
+    ::close(fd);
+    return yazıldı;
+}
+} // namespace
+
+QString GeçiciYol(const QString& hedef)
+{
+    return hedef + QStringLiteral(".yeni");
+}
+
+void GeçiciDosyayıYerleştir(const QString& geçici, const QString& hedef)
+{
+    if (!DiskeYaz(geçici) || std::rename(QFile::encodeName(geçici).constData(),
+                                         QFile::encodeName(hedef).constData()) != 0) {
+        QFile::remove(geçici);
+        throw Hata(75, QStringLiteral("Dosya yazılamadı: ") + QDir::toNativeSeparators(hedef));
+    }
+    // The rename itself is on the disk only once the folder is.
+    DiskeYaz(QFileInfo(hedef).absolutePath());
+}
+
+void KenaraAl(const QString& yol)
+{
+    if (!QFileInfo(yol).isFile())
+        return;
+    QString yeni = yol + QStringLiteral(".eski");
+    for (int i = 2; QFileInfo::exists(yeni); ++i)
+        yeni = yol + QStringLiteral(".eski") + QString::number(i);
+    if (!QFile::rename(yol, yeni))
+        throw Hata(75, QStringLiteral("Dosya kenara alınamadı: ") + QDir::toNativeSeparators(yol));
+}
+
+QString GerçekYol(const QString& yol)
+{
+    const QFileInfo bilgi(yol);
+    return bilgi.isSymLink() ? bilgi.symLinkTarget() : yol;
+}
