@@ -129,6 +129,8 @@ DüğmeliKutu::DüğmeliKutu(QWidget* üst)
     düğmeler_->setObjectName(QStringLiteral("DeğerDeğiştirDüğmesi"));
     değerKutusu_->setText(QStringLiteral("0"));
     değerKutusu_->setTextMargins(0, 0, OkSağdanUzaklığı, 0);
+    // A dropped text would reach the field past the digit rule.
+    değerKutusu_->setAcceptDrops(false);
 
     // The arrow pair runs from -upper at its top to -lower at its bottom, so that its up arrow
     // (towards the scroll bar's minimum) raises the number. A click on it gives the focus to the

@@ -1,5 +1,9 @@
 #include "Deyimler.h"
 
+#include "common/Hata.h"
+
+#include <algorithm>
+
 namespace Deyim {
 
 namespace {
@@ -10,6 +14,28 @@ QString S(const char* metin)
 QString Sayı(qint64 n)
 {
     return QString::number(n);
+}
+
+// A text value goes between single quotes as it is, so a quote inside it would end the text and
+// let the rest be read as part of the statement. Nothing is built from such a value.
+const QString& Metin(const QString& değer)
+{
+    if (değer.contains(QLatin1Char('\'')))
+        throw Hata(HataNo::SözdizimiHatası,
+                   QStringLiteral("Metin değeri tek tırnak (') içeremez: ") + değer);
+    return değer;
+}
+
+// A number given as text (a registry number) goes in bare, so it must be digits only.
+const QString& SayıMetni(const QString& değer)
+{
+    const bool rakamlar = !değer.isEmpty() && std::all_of(değer.begin(), değer.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    if (!rakamlar)
+        throw Hata(HataNo::SözdizimiHatası,
+                   QStringLiteral("Sayı değeri yalnızca rakamlardan oluşmalı: ") + değer);
+    return değer;
 }
 } // namespace
 
@@ -28,7 +54,7 @@ QString TümPersonel()
 QString ServisPersoneli(const QString& servis)
 {
     return S("SELECT Nosu, AdiSoyadi, SiraNo FROM PersonelBilgileriTablosu ") +
-           S("WHERE Servisi='") + servis + S("' ") + S("ORDER BY SiraNo ASC");
+           S("WHERE Servisi='") + Metin(servis) + S("' ") + S("ORDER BY SiraNo ASC");
 }
 
 QString Servisler()
@@ -48,25 +74,26 @@ QString PersoneliSil(qint32 nosu)
 
 QString SicilArama(const QString& sicil)
 {
-    return S("SELECT Sicili FROM PersonelBilgileriTablosu ") + S("WHERE Sicili= ") + sicil;
+    return S("SELECT Sicili FROM PersonelBilgileriTablosu ") + S("WHERE Sicili= ") +
+           SayıMetni(sicil);
 }
 
 QString PersonelEkle(const QString& sicil, const QString& adıSoyadı, const QString& ünvanı,
                      const QString& servisi, const QString& sıraNo)
 {
     return S("INSERT INTO PersonelBilgileriTablosu ") + S("(Sicili, ") + S("AdiSoyadi, ") +
-           S("Unvani, ") + S("Servisi, ") + S("SiraNo) ") + S("VALUES (") + sicil + S(", ") +
-           S("'") + adıSoyadı + S("', ") + S("'") + ünvanı + S("', ") + S("'") + servisi +
-           S("', ") + S("'") + sıraNo + S("')");
+           S("Unvani, ") + S("Servisi, ") + S("SiraNo) ") + S("VALUES (") + SayıMetni(sicil) +
+           S(", ") + S("'") + Metin(adıSoyadı) + S("', ") + S("'") + Metin(ünvanı) + S("', ") +
+           S("'") + Metin(servisi) + S("', ") + S("'") + Metin(sıraNo) + S("')");
 }
 
 QString PersonelGüncelle(const QString& sicil, const QString& adıSoyadı, const QString& ünvanı,
                          const QString& servisi, const QString& sıraNo, qint32 nosu)
 {
-    return S("UPDATE PersonelBilgileriTablosu ") + S("SET ") + S("Sicili=") + sicil + S(", ") +
-           S("AdiSoyadi= '") + adıSoyadı + S("', ") + S("Unvani='") + ünvanı + S("', ") +
-           S("Servisi='") + servisi + S("', ") + S("SiraNo='") + sıraNo + S("' ") +
-           S("WHERE Nosu= ") + Sayı(nosu);
+    return S("UPDATE PersonelBilgileriTablosu ") + S("SET ") + S("Sicili=") + SayıMetni(sicil) +
+           S(", ") + S("AdiSoyadi= '") + Metin(adıSoyadı) + S("', ") + S("Unvani='") +
+           Metin(ünvanı) + S("', ") + S("Servisi='") + Metin(servisi) + S("', ") + S("SiraNo='") +
+           Metin(sıraNo) + S("' ") + S("WHERE Nosu= ") + Sayı(nosu);
 }
 
 QString TatilAralığı(const QDate& ilk, const QDate& son)

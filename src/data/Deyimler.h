@@ -1,7 +1,9 @@
 #pragma once
 // Every statement the program sends, built by plain concatenation: numbers bare, texts between
-// single quotes without escaping (the entry rules keep quotes out of stored texts), dates as
-// date literals. The texts are part of the file's contract; DeyimÇevirici adapts them to SQLite.
+// single quotes without escaping, dates as date literals. The texts are part of the file's
+// contract; DeyimÇevirici adapts them to SQLite. The entry rules keep quotes out of the texts,
+// and the builders do not trust them: a text value holding "'" or a registry number that is not
+// all digits throws Hata 3075 before any statement exists.
 
 #include <QDate>
 #include <QString>

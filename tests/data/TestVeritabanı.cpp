@@ -201,6 +201,39 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("Diğer Kişi")});
     }
 
+    // A value that would end its quotes or stand bare as a number never becomes a statement, so
+    // one save can never insert a second row nobody checked.
+    void deyimTirnakliDegeriReddeder_data()
+    {
+        QTest::addColumn<QString>("sicil");
+        QTest::addColumn<QString>("ad");
+        const QString iki = QStringLiteral("ayşe', 'a', 'b', '1'), (99, 'ikinci");
+        QTest::newRow("adda tırnak") << QStringLiteral("7") << QStringLiteral("ali o'brien");
+        QTest::newRow("ikinci kayıt") << QStringLiteral("7") << iki;
+        QTest::newRow("sicilde deyim") << QStringLiteral("7, 'x', 'y', 'z', '1'), (8") << iki;
+        QTest::newRow("boş sicil") << QString() << QStringLiteral("Ali");
+    }
+    void deyimTirnakliDegeriReddeder()
+    {
+        QFETCH(QString, sicil);
+        QFETCH(QString, ad);
+        const auto Numarası = [](const std::function<void()>& kur) {
+            try {
+                kur();
+            } catch (const Hata& h) {
+                return h.Numara();
+            }
+            return 0;
+        };
+        const QString a = QStringLiteral("a");
+        QCOMPARE(Numarası([&] { Deyim::PersonelEkle(sicil, ad, a, a, a); }),
+                 HataNo::SözdizimiHatası);
+        QCOMPARE(Numarası([&] { Deyim::PersonelGüncelle(sicil, ad, a, a, a, 1); }),
+                 HataNo::SözdizimiHatası);
+        QCOMPARE(Numarası([&] { Deyim::ServisPersoneli(ad); }),
+                 sicil.isEmpty() ? 0 : HataNo::SözdizimiHatası);
+    }
+
     void tatilAraligiVeSilme()
     {
         TabloKümesi t = Veritabanı.TabloAç(QStringLiteral("TatilTarihleriTablosu"));

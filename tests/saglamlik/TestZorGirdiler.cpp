@@ -1,9 +1,11 @@
 // Awkward text pasted into the institution and staff dialogs: very long, control characters,
 // emoji, a lone apostrophe, only spaces. What is stored is exactly the box's text put right, or
-// the dialog refuses with its own message; no statement breaks and the file stays sound.
+// the dialog refuses with its own message; no statement breaks and the file stays sound. Text
+// dropped with the mouse never reaches an entry box, since it would skip the box's leave check.
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "common/TürkçeMetin.h"
+#include "controls/DüğmeliKutu.h"
 #include "data/Veritabanı.h"
 #include "destek/TestKlavyesi.h"
 #include "destek/TestOrtamı.h"
@@ -12,7 +14,9 @@
 #include "forms/PersonelFormu.h"
 
 #include <QClipboard>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -61,6 +65,32 @@ QString Sağlamlık()
         },
         &sonuç, nullptr);
     return sonuç;
+}
+
+// Drags text over the middle of a box the way the window system does, through the box's window,
+// and drops it there if the window lets the drag in. Says whether the drop was taken.
+bool Bırak(QWidget* kutu, const QString& metin)
+{
+    QMimeData veri;
+    veri.setText(metin);
+    QWindow* pencere = kutu->window()->windowHandle();
+    const QPoint yer = kutu->mapTo(kutu->window(), kutu->rect().center());
+    QDragEnterEvent giriş(yer, Qt::CopyAction | Qt::MoveAction, &veri, Qt::LeftButton,
+                          Qt::NoModifier);
+    QCoreApplication::sendEvent(pencere, &giriş);
+    if (!giriş.isAccepted())
+        return false;
+    QDropEvent bırakma(QPointF(yer), Qt::CopyAction | Qt::MoveAction, &veri, Qt::LeftButton,
+                       Qt::NoModifier);
+    QCoreApplication::sendEvent(pencere, &bırakma);
+    return bırakma.isAccepted();
+}
+
+QString Metni(QWidget* kutu)
+{
+    if (auto* satır = qobject_cast<QLineEdit*>(kutu))
+        return satır->text();
+    return qobject_cast<QPlainTextEdit*>(kutu)->toPlainText();
 }
 
 const QString Denetim = QStringLiteral("ab\x01"
@@ -136,6 +166,43 @@ private Q_SLOTS:
             QVERIFY(Sütun("SELECT KurumAdi FROM KurumTablosu").isEmpty());
         }
         QCOMPARE(Sağlamlık(), QStringLiteral("ok"));
+    }
+
+    void birakilanMetinAlinmaz_data()
+    {
+        QTest::addColumn<QString>("pencere");
+        QTest::addColumn<QString>("kutu");
+        for (const char* kutu :
+             {"SiciliKutusu", "AdıSoyadıKutusu", "ÜnvanıKutusu", "ServisiKutusu", "SıraNoKutusu"})
+            QTest::newRow(kutu) << QStringLiteral("personel") << QString::fromUtf8(kutu);
+        QTest::newRow("kurum") << QStringLiteral("kurum") << QStringLiteral("KurumBilgisiKutusu");
+        QTest::newRow("bul") << QStringLiteral("ana") << QStringLiteral("BulKutusu");
+        QTest::newRow("yıl") << QStringLiteral("ana") << QStringLiteral("YılKutusu");
+    }
+    void birakilanMetinAlinmaz()
+    {
+        QFETCH(QString, pencere);
+        QFETCH(QString, kutu);
+        AnaForm ana;
+        ana.Yükle();
+        std::unique_ptr<QWidget> form;
+        if (pencere == QLatin1String("personel"))
+            form = std::make_unique<PersonelFormu>(ana);
+        else if (pencere == QLatin1String("kurum"))
+            form = std::make_unique<KurumBilgisiGirişiFormu>(&ana);
+        QWidget* açık = form ? form.get() : &ana;
+        açık->show();
+        QVERIFY(QTest::qWaitForWindowExposed(açık));
+        QWidget* hedef = açık->findChild<QWidget*>(kutu);
+        QVERIFY(hedef);
+        if (auto* düğmeli = qobject_cast<DüğmeliKutu*>(hedef))
+            hedef = düğmeli->findChild<QLineEdit*>();
+        // The staff dialog opens with its boxes shut until a button opens them for typing.
+        for (QWidget* w = hedef; w; w = w->parentWidget())
+            w->setEnabled(true);
+        const QString önce = Metni(hedef);
+        QVERIFY(!Bırak(hedef, QStringLiteral("ayşe yılmaz', 'a', 'b', '1'), (99, 'ikinci")));
+        QCOMPARE(Metni(hedef), önce);
     }
 
     void personel_data()
