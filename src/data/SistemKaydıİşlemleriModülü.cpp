@@ -32,7 +32,10 @@ QString ProgramDosyalarıKlasörü()
 #ifdef Q_OS_WIN
     return QString();
 #else
-    return AyraçlaBitir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    // The per-user data folder is the program's own to make: a new account may not have it yet.
+    const QString kullanıcı = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QDir().mkpath(kullanıcı);
+    return AyraçlaBitir(kullanıcı);
 #endif
 }
 

@@ -8,7 +8,7 @@ enum class KayıtKökü { YerelMakine, GeçerliKullanıcı };
 
 // The system's program-files folder, ending in a separator: on Windows the registry value
 // "ProgramFilesDir", otherwise the PROGRAMFILES variable when set, otherwise the per-user
-// data folder.
+// data folder (created when it does not exist yet).
 QString ProgramDosyalarıKlasörü();
 
 // A text (REG_SZ) or 32-bit number (REG_DWORD) value of the registry; an empty value for

@@ -4,6 +4,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QWidget>
 
 #ifdef Q_OS_UNIX
@@ -33,12 +34,21 @@ void ÖneGetir(QWidget* pencere)
     pencere->activateWindow();
 }
 
+bool Cevaplıyor(const QString& yol)
+{
+    QLocalSocket soket;
+    soket.connectToServer(yol);
+    const bool bağlandı = soket.waitForConnected(500);
+    soket.abort();
+    return bağlandı;
+}
+
 } // namespace
 
 bool TekKopyaKoruması::ÇalışanıÖneGetir(const QString& başlık)
 {
     QLocalSocket soket;
-    soket.connectToServer(SunucuAdı(başlık));
+    soket.connectToServer(SunucuYolu(başlık));
     if (!soket.waitForConnected(500))
         return false;
     soket.write("one-gel\n");
@@ -58,12 +68,25 @@ QString TekKopyaKoruması::SunucuAdı(const QString& başlık)
     return QStringLiteral("Tessaro-") + QString::fromLatin1(özet);
 }
 
+QString TekKopyaKoruması::SunucuYolu(const QString& başlık)
+{
+#ifdef Q_OS_UNIX
+    // The user's own run-time folder (mode 0700): in the shared temporary folder another user
+    // could take the name first, and every start would then find a "running copy".
+    const QString klasör = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!klasör.isEmpty())
+        return klasör + QLatin1Char('/') + SunucuAdı(başlık);
+#endif
+    return SunucuAdı(başlık);
+}
+
 void TekKopyaKoruması::Dinle(const QString& başlık, QWidget* pencere)
 {
     auto* sunucu = new QLocalServer(pencere);
-    const QString ad = SunucuAdı(başlık);
+    const QString ad = SunucuYolu(başlık);
     sunucu->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!sunucu->listen(ad)) {
+    // A socket is left over from a copy that crashed only when nothing answers on it.
+    if (!sunucu->listen(ad) && !Cevaplıyor(ad)) {
         QLocalServer::removeServer(ad);
         sunucu->listen(ad);
     }

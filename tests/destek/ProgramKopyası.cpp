@@ -11,7 +11,7 @@ ProgramKopyası::ProgramKopyası(const QString& program)
 {
     if (program.isEmpty() || !kök_.isValid())
         return;
-    for (const char* klasör : {"program", "programlar", "ayarlar", "veri", "calisma", "soket"})
+    for (const char* klasör : {"program", "programlar", "ayarlar", "veri", "calisma"})
         QDir(kök_.path()).mkpath(QString::fromLatin1(klasör));
     QFile::setPermissions(Yol("calisma"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -38,7 +38,7 @@ QString ProgramKopyası::ProgramKlasörü() const
 
 QString ProgramKopyası::SoketKlasörü() const
 {
-    return Yol("soket");
+    return Yol("calisma");
 }
 
 QProcessEnvironment ProgramKopyası::Ortam() const
@@ -47,8 +47,7 @@ QProcessEnvironment ProgramKopyası::Ortam() const
     ortam.insert(QStringLiteral("PROGRAMFILES"), Yol("programlar/"));
     ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), Yol("ayarlar"));
     ortam.insert(QStringLiteral("XDG_DATA_HOME"), Yol("veri"));
-    ortam.insert(QStringLiteral("XDG_RUNTIME_DIR"), Yol("calisma"));
-    ortam.insert(QStringLiteral("TMPDIR"), SoketKlasörü());
+    ortam.insert(QStringLiteral("XDG_RUNTIME_DIR"), SoketKlasörü());
     ortam.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return ortam;
 }

@@ -15,7 +15,7 @@ public:
     bool Hazır() const { return hazır_; }
     QString Program() const;        // the copied program file
     QString ProgramKlasörü() const; // ends in '/'
-    QString SoketKlasörü() const;   // TMPDIR of the runs: where the single-copy socket lives
+    QString SoketKlasörü() const;   // the runs' XDG_RUNTIME_DIR: where the single-copy socket is
     QProcessEnvironment Ortam() const;
 
     // Whether a copy with this title is listening for later copies now.

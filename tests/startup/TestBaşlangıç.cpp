@@ -64,8 +64,8 @@ private Q_SLOTS:
         ortam.emplace();
         // The single-copy sockets of this test stay in a folder of its own.
         soketler.emplace();
-        eskiTmp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", QFile::encodeName(soketler->path()));
+        eskiTmp = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(soketler->path()));
     }
     void cleanup()
     {
@@ -76,9 +76,9 @@ private Q_SLOTS:
             delete w.data();
         ortam.reset();
         if (eskiTmp.isNull())
-            qunsetenv("TMPDIR");
+            qunsetenv("XDG_RUNTIME_DIR");
         else
-            qputenv("TMPDIR", eskiTmp);
+            qputenv("XDG_RUNTIME_DIR", eskiTmp);
         soketler.reset();
     }
 

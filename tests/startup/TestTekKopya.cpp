@@ -50,15 +50,15 @@ private Q_SLOTS:
         if (!kopya->Hazır())
             QSKIP("TESSARO_PROGRAM ile derlenmiş program verilmedi");
         // Windows of this test answer on the same socket folder as the program copies.
-        eskiTmp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", QFile::encodeName(kopya->SoketKlasörü()));
+        eskiTmp = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(kopya->SoketKlasörü()));
     }
     void cleanupTestCase()
     {
         if (eskiTmp.isNull())
-            qunsetenv("TMPDIR");
+            qunsetenv("XDG_RUNTIME_DIR");
         else
-            qputenv("TMPDIR", eskiTmp);
+            qputenv("XDG_RUNTIME_DIR", eskiTmp);
         kopya.reset();
     }
 
