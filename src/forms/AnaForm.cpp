@@ -188,20 +188,34 @@ void AnaForm::ServisSeçKutusu_Click()
 
 void AnaForm::PersonelListesi_Click()
 {
+    // Emptied first: a record that cannot be read leaves nobody on screen, never the person
+    // shown before.
+    BilgiKutularınıBoşalt();
+    kayıtOkundu_ = false;
     const QListWidgetItem* öge = ui->PersonelListesi->currentItem();
-    if (!öge) {
-        BilgiKutularınıBoşalt();
+    if (!öge)
         return;
-    }
-    Tuzak([this, nosu = öge->data(Qt::UserRole).toInt()] {
+    std::array<QString, 5> alanlar;
+    kayıtOkundu_ = Tuzak([&alanlar, nosu = öge->data(Qt::UserRole).toInt()] {
         SonuçKümesi kişi = Veritabanı.KayıtKümesiAç(Deyim::PersonelAyrıntısı(nosu));
-        ui->SiciliKutusu->setText(kişi.Alan(1).toString());
-        ui->AdıSoyadıKutusu->setText(kişi.Alan(2).toString());
-        ui->ÜnvanıKutusu->setText(kişi.Alan(3).toString());
-        ui->ServisiKutusu->setText(kişi.Alan(4).toString());
-        ui->SıraNoKutusu->setText(kişi.Alan(5).toString());
+        for (size_t i = 0; i < alanlar.size(); ++i)
+            alanlar[i] = kişi.Alan(int(i) + 1).toString();
         kişi.Kapat();
     });
+    if (kayıtOkundu_)
+        for (size_t i = 0; i < alanlar.size(); ++i)
+            BilgiKutuları()[i]->setText(alanlar[i]);
+}
+
+bool AnaForm::KişiyiGöster(int satır)
+{
+    QListWidget* liste = ui->PersonelListesi;
+    // An entry that is current already is read again: its record may have gone since.
+    if (liste->currentRow() == satır)
+        PersonelListesi_Click();
+    else
+        liste->setCurrentRow(satır, QItemSelectionModel::NoUpdate);
+    return kayıtOkundu_;
 }
 
 std::array<QLineEdit*, 5> AnaForm::BilgiKutuları() const

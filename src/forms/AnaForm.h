@@ -33,6 +33,9 @@ public:
     void ServisleriYükle();
     // Prints one sheet for the current person; false when the sheet could not be printed.
     bool Yazdır();
+    // Makes the staff list's entry at satır current, marks untouched, and shows its record;
+    // false when the record could not be read (the five boxes are then empty).
+    bool KişiyiGöster(int satır);
     // True when the date is one of the chosen month's holidays (as of the last rebuild).
     bool TatilMi(const QDate& tarih) const;
     // The month selection: rebuilds Tatiller for the chosen month and year.
@@ -74,4 +77,5 @@ private:
     void BilgiKutularınıBoşalt();
 
     std::unique_ptr<Ui::AnaForm> ui;
+    bool kayıtOkundu_ = false; // the five boxes show the current entry's record
 };

@@ -41,7 +41,8 @@ void AnaForm::YazdırmaİşiniBaşlat()
     Tuzak([this] { ui->YazdırDüğmesi->setEnabled(false); });
     Tuzak([this] {
         YazdırFormu ilerleme(
-            ui->PersonelListesi, [this] { return Yazdır(); }, this);
+            ui->PersonelListesi, [this](int satır) { return KişiyiGöster(satır); },
+            [this] { return Yazdır(); }, this);
         ilerleme.exec();
     });
     Tuzak([this] { ui->YazdırDüğmesi->setEnabled(true); });

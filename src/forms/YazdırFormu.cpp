@@ -8,9 +8,11 @@
 #include <QEvent>
 #include <QListWidget>
 
-YazdırFormu::YazdırFormu(QListWidget* liste, std::function<bool()> yazdır, QWidget* üst)
+YazdırFormu::YazdırFormu(QListWidget* liste, std::function<bool(int)> güncelYap,
+                         std::function<bool()> yazdır, QWidget* üst)
     : QDialog(üst, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint),
-      ui(std::make_unique<Ui::YazdırFormu>()), liste_(liste), yazdır_(std::move(yazdır))
+      ui(std::make_unique<Ui::YazdırFormu>()), liste_(liste), güncelYap_(std::move(güncelYap)),
+      yazdır_(std::move(yazdır))
 {
     // The icon lives in the resources of a static library, which the linker keeps only when
     // asked to.
@@ -51,10 +53,7 @@ void YazdırFormu::Form_Activate()
         if (!işaretli)
             continue;
         bool güncel = false;
-        Tuzak([&] {
-            liste_->setCurrentItem(Öğe(i), QItemSelectionModel::NoUpdate);
-            güncel = true;
-        });
+        Tuzak([&] { güncel = güncelYap_(i); });
         if (!güncel)
             continue;
         bool basıldı = false;

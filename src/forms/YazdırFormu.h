@@ -2,7 +2,8 @@
 // "Yazdırılıyor...": shown while a print run goes on; its activation performs the run. For
 // every marked (checked) entry of the list, in list order, the entry is made current without
 // touching any mark, its sheet is printed, and the entry is unmarked once the sheet came out
-// whole; an entry whose sheet the printer failed keeps its mark. Then the window closes.
+// whole. An entry whose record could not be read is neither printed nor unmarked, and one whose
+// sheet the printer failed keeps its mark. Then the window closes.
 
 #include <QDialog>
 #include <functional>
@@ -20,8 +21,10 @@ class YazdırFormu;
 class YazdırFormu : public QDialog
 {
 public:
-    // yazdır prints the sheet of the current entry and answers whether it came out whole.
-    YazdırFormu(QListWidget* liste, std::function<bool()> yazdır, QWidget* üst = nullptr);
+    // güncelYap makes an entry current and answers whether its record was read; yazdır prints
+    // the sheet of the current entry and answers whether it came out whole.
+    YazdırFormu(QListWidget* liste, std::function<bool(int)> güncelYap,
+                std::function<bool()> yazdır, QWidget* üst = nullptr);
     ~YazdırFormu() override;
 
 protected:
@@ -33,6 +36,7 @@ private:
 
     std::unique_ptr<Ui::YazdırFormu> ui;
     QListWidget* liste_;
+    std::function<bool(int)> güncelYap_;
     std::function<bool()> yazdır_;
     bool çalıştı_ = false;
 };

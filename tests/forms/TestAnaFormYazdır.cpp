@@ -187,6 +187,31 @@ private Q_SLOTS:
         QVERIFY(dikey.front() > 0 && dikey.back() < resim.width() - 1);
     }
 
+    // Another program removed the middle person's record: the error is shown, the user goes on,
+    // and the two readable people get one sheet each; the vanished one is neither printed with
+    // the previous person's details nor unmarked.
+    void okunamayanKayitBasilmaz()
+    {
+        KayıtYazıcısı kayıt;
+        YazıcıNesnesiniAyarla(&kayıt);
+        for (int satır : {1, 3, 5})
+            İşaretle(satır);
+        const int nosu = Liste()->item(3)->data(Qt::UserRole).toInt();
+        ortam->Çalıştır(QStringLiteral("DELETE FROM PersonelBilgileriTablosu WHERE Nosu=") +
+                        QString::number(nosu));
+        ortam->yanıtlar.push_back(Yanıt::Evet);
+        Yazdır([this](QDialog* seçme) { Tamam(seçme); });
+        QCOMPARE(ortam->gösterilen.size(), size_t(1));
+        QCOMPARE(kayıt.BelgeSayısı(), 2);
+        for (int belge : {0, 1}) {
+            const std::vector<Çizim> ç = kayıt.Belge(belge);
+            const QString kişi = QString::fromUtf8(Kişiler[belge == 0 ? 1 : 5]);
+            QVERIFY(
+                std::any_of(ç.begin(), ç.end(), [&](const Çizim& m) { return m.metin == kişi; }));
+        }
+        QVERIFY(!İşaretli(1) && İşaretli(3) && !İşaretli(5));
+    }
+
     void reddedilenIsinIsaretiKalir()
     {
         // The queue refuses jobs: both sheets fail silently and keep their marks.

@@ -203,6 +203,10 @@ private Q_SLOTS:
         bool pencereGörünüyordu = false;
         YazdırFormu form(
             liste,
+            [this](int satır) {
+                liste->setCurrentRow(satır, QItemSelectionModel::NoUpdate);
+                return true;
+            },
             [&] {
                 const auto* ilerleme = qobject_cast<QDialog*>(QApplication::activeModalWidget());
                 pencereGörünüyordu =
