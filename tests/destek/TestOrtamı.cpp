@@ -80,6 +80,26 @@ void TestOrtamı::SaatiAyarla(const QDateTime& an)
     ::SaatiAyarla([an] { return an; });
 }
 
+bool TestOrtamı::VeritabanınıDoluDiskeTaşı()
+{
+    const QString klasör = kök_.path() + QStringLiteral("/disk");
+    QDir().mkpath(klasör);
+    disk_ = std::make_unique<KüçükDisk>(klasör, 256);
+    if (!disk_->Kurulu())
+        return false;
+    Veritabanı.Kapat();
+    const QString yol = klasör + QStringLiteral("/Tsr.vtb");
+    QFile::copy(VeritabanıYolu(), yol);
+    QFile dolgu(klasör + QStringLiteral("/dolgu"));
+    dolgu.open(QIODevice::WriteOnly);
+    const QByteArray blok(4096, 'x');
+    while (dolgu.write(blok) == blok.size() && dolgu.flush()) {
+    }
+    dolgu.close();
+    Veritabanı.Aç(yol);
+    return true;
+}
+
 bool TestOrtamı::VeritabanınıSaltOkunurYap()
 {
     Veritabanı.Kapat();

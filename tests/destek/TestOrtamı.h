@@ -3,11 +3,13 @@
 // program-files folder (PROGRAMFILES) and settings folder, scripted message boxes, an observed
 // program end and an adjustable clock. Everything is put back when it goes.
 
+#include "DosyaEngelleri.h"
 #include "common/OrtakApilerModülü.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -44,8 +46,12 @@ public:
     // Makes Tsr.vtb unwritable even for root (chattr +i) and reopens the connection on it: every
     // read works and every write is refused. Undone when the world goes.
     bool VeritabanınıSaltOkunurYap();
+    // Moves Tsr.vtb onto a tiny disk, fills the disk up and reopens the connection there: every
+    // read works and every write fails for want of space. Undone when the world goes.
+    bool VeritabanınıDoluDiskeTaşı();
 
 private:
     QTemporaryDir kök_;
+    std::unique_ptr<KüçükDisk> disk_;
     bool saltOkunur_ = false;
 };
