@@ -1,4 +1,5 @@
-// The message-box centring with the program's real message box, over real windows.
+// The program's real message box over real windows: where it stands, and what Esc and the title
+// bar's close button do to it.
 #include "common/OrtakYordamlarModülü.h"
 #include "common/QtMesajKutusu.h"
 
@@ -71,6 +72,40 @@ class TestOrtakYordamlarOrtalama : public QObject
 
 private Q_SLOTS:
     void cleanup() { pencere.reset(); }
+
+    // A question is answered only by its buttons; a box with a single OK takes Esc as OK.
+    void SoruYalnizcaDugmeyleYanitlanir_data()
+    {
+        QTest::addColumn<bool>("soru");
+        QTest::addColumn<bool>("kapatDüğmesi"); // otherwise Esc
+        QTest::newRow("soruda Esc") << true << false;
+        QTest::newRow("soruda kapatma") << true << true;
+        QTest::newRow("tamam kutusunda Esc") << false << false;
+    }
+    void SoruYalnizcaDugmeyleYanitlanir()
+    {
+        QFETCH(bool, soru);
+        QFETCH(bool, kapatDüğmesi);
+        bool açıkKaldı = false;
+        QTimer::singleShot(0, [&] {
+            auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(kutu);
+            if (kapatDüğmesi)
+                kutu->close();
+            else
+                QTest::keyClick(kutu, Qt::Key_Escape);
+            QTest::qWait(20);
+            açıkKaldı = kutu->isVisible();
+            if (açıkKaldı)
+                kutu->button(QMessageBox::Yes)->click();
+        });
+        const Yanıt yanıt =
+            QtMesajKutusu(Mesaj{QStringLiteral("Devam edilsin mi?"), MesajSimgesi::Soru,
+                                soru ? MesajDüğmeleri::EvetHayır : MesajDüğmeleri::Tamam,
+                                QStringLiteral("Tessaro"), Yanıt::Hayır});
+        QCOMPARE(açıkKaldı, soru);
+        QCOMPARE(yanıt, soru ? Yanıt::Evet : Yanıt::Tamam);
+    }
 
     void KutuPencereninOrtasinaGelir_data()
     {
