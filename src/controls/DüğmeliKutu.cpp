@@ -5,6 +5,7 @@
 #include "common/OrtakYordamlarModülü.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -258,6 +259,8 @@ bool DüğmeliKutu::eventFilter(QObject* nesne, QEvent* olay)
             return !DeğerKutusu_Validate();
         return DeğerKutusu_KeyDown(tuş.key()) || DeğerKutusu_KeyPress(tuş);
     }
+    case QEvent::InputMethod:
+        return DeğerKutusu_InputMethod(*static_cast<QInputMethodEvent*>(olay));
     case QEvent::FocusIn:
         if (!ÖnemsizOdakDeğişimi(static_cast<QFocusEvent*>(olay)->reason()))
             DeğerKutusu_GotFocus();
@@ -293,8 +296,10 @@ bool DüğmeliKutu::DeğerKutusu_KeyDown(int tuş)
     return true;
 }
 
-// Only digits and Backspace are typed; Enter moves the focus on as Tab does. Keys that type no
-// character (arrows, Delete, Esc, access keys) pass. Returns true when the key is dropped.
+// Only digits and Backspace are typed, whatever modifier is held (Alt, or AltGr sent as
+// Ctrl+Alt, would otherwise type the letter); Enter moves the focus on as Tab does. Keys that
+// type no character (arrows, Delete, Esc) pass, and access keys are taken as shortcuts before
+// they get here. Returns true when the key is dropped.
 bool DüğmeliKutu::DeğerKutusu_KeyPress(const QKeyEvent& olay)
 {
     const int tuş = olay.key();
@@ -303,7 +308,7 @@ bool DüğmeliKutu::DeğerKutusu_KeyPress(const QKeyEvent& olay)
         QCoreApplication::sendEvent(değerKutusu_, &sekme);
         return true;
     }
-    if (tuş == Qt::Key_Backspace || (olay.modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
+    if (tuş == Qt::Key_Backspace)
         return false;
     // Ctrl with a letter types a control character, the clipboard shortcuts among them.
     if ((olay.modifiers() & Qt::ControlModifier) && tuş >= Qt::Key_A && tuş <= Qt::Key_Z)
@@ -311,12 +316,33 @@ bool DüğmeliKutu::DeğerKutusu_KeyPress(const QKeyEvent& olay)
     const QString metin = olay.text();
     if (metin.isEmpty() || !metin.front().isPrint())
         return false;
-    const bool rakam =
-        metin.size() == 1 && metin.front() >= QLatin1Char('0') && metin.front() <= QLatin1Char('9');
-    if (!rakam)
-        return true;
-    const auto kalan = değerKutusu_->text().size() - değerKutusu_->selectedText().size();
-    return enUzunGiriş_ > 0 && kalan >= enUzunGiriş_;
+    return YazılabilenRakamlar(metin) != metin;
+}
+
+// An input method commits whole texts: only the digits of one are typed.
+bool DüğmeliKutu::DeğerKutusu_InputMethod(const QInputMethodEvent& olay)
+{
+    const QString rakamlar = YazılabilenRakamlar(olay.commitString());
+    if (rakamlar == olay.commitString())
+        return false;
+    QInputMethodEvent süzülmüş(olay.preeditString(), olay.attributes());
+    süzülmüş.setCommitString(rakamlar, olay.replacementStart(), olay.replacementLength());
+    QCoreApplication::sendEvent(değerKutusu_, &süzülmüş);
+    return true;
+}
+
+// The digits of metin, as many as still fit into the field when they replace its selection.
+QString DüğmeliKutu::YazılabilenRakamlar(const QString& metin) const
+{
+    QString rakamlar;
+    for (const QChar c : metin)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            rakamlar += c;
+    if (enUzunGiriş_ > 0) {
+        const auto kalan = değerKutusu_->text().size() - değerKutusu_->selectedText().size();
+        rakamlar.truncate(qMax<qsizetype>(0, enUzunGiriş_ - kalan));
+    }
+    return rakamlar;
 }
 
 // The value follows the text whenever the text's number lies within the bounds; an emptied

@@ -11,6 +11,7 @@
 
 #include <QWidget>
 
+class QInputMethodEvent;
 class QKeyEvent;
 class QLineEdit;
 class QScrollBar;
@@ -68,6 +69,8 @@ private:
 
     bool DeğerKutusu_KeyDown(int tuş);
     bool DeğerKutusu_KeyPress(const QKeyEvent& olay);
+    bool DeğerKutusu_InputMethod(const QInputMethodEvent& olay);
+    QString YazılabilenRakamlar(const QString& metin) const;
     void DeğerKutusu_Change();
     bool DeğerKutusu_Validate();
     void DeğerKutusu_GotFocus();

@@ -268,6 +268,16 @@ private Q_SLOTS:
         QTest::keyClick(Alan(yıl), Qt::Key_5); // a fifth character is not typed
         QCOMPARE(yıl->Text(), QStringLiteral("2025"));
         QCOMPARE(yıl->Value(), 2025);
+
+        // Alt, AltGr (Ctrl+Alt) and an input method's commit type no letters either.
+        Alan(yıl)->selectAll();
+        QTest::keyClick(Alan(yıl), Qt::Key_1);
+        QTest::keyClick(Alan(yıl), Qt::Key_X, Qt::AltModifier);
+        QTest::keyClick(Alan(yıl), Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
+        QInputMethodEvent girdi;
+        girdi.setCommitString(QStringLiteral("2a2é"));
+        QCoreApplication::sendEvent(Alan(yıl), &girdi);
+        QCOMPARE(yıl->Text(), QStringLiteral("122"));
     }
 
     void BosaltilanAlanSeciliSifirGosterir()
