@@ -29,4 +29,5 @@ private:
     void KaydetDüğmesi_Click();
 
     std::unique_ptr<Ui::KurumBilgisiGirişiFormu> ui;
+    bool başkaPencereyeGeçildi_ = false; // the box lost the focus to another window
 };

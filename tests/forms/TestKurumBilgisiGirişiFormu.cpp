@@ -242,6 +242,16 @@ void KurumBilgisiTesti::baglamMenusundenYapistirma()
     QVERIFY(yapıştır != eylemler.end());
     QTest::mouseClick(menü, Qt::LeftButton, {}, menü->actionGeometry(*yapıştır).center());
     QCOMPARE(Kutu()->toPlainText(), QStringLiteral("MİLLİ EĞİTİM ilçe"));
+
+    // Another window in between: the box keeps its cursor, and the next key types on.
+    QWidget öteki;
+    öteki.show();
+    öteki.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&öteki));
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QVERIFY(Kutu()->hasFocus());
+    QVERIFY(!Kutu()->textCursor().hasSelection());
 }
 
 void KurumBilgisiTesti::yazilamayanKayitPencereyiAcikTutar_data()
