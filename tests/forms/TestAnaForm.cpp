@@ -347,6 +347,37 @@ private Q_SLOTS:
         QCOMPARE(Servis()->currentIndex(), -1);
     }
 
+    // However the list gets the focus, no entry becomes current by itself; the first key makes
+    // one current and selected.
+    void listeOdakAlincaSecmez_data()
+    {
+        QTest::addColumn<bool>("uyarıyla");
+        QTest::addColumn<int>("tuş");
+        QTest::addColumn<int>("satır");
+        QTest::newRow("yazdır uyarısı, Home") << true << int(Qt::Key_Home) << 0;
+        QTest::newRow("Alt+L, End") << false << int(Qt::Key_End) << 2;
+    }
+    void listeOdakAlincaSecmez()
+    {
+        QFETCH(bool, uyarıyla);
+        QFETCH(int, tuş);
+        QFETCH(int, satır);
+        for (int i = 1; i <= 3; ++i)
+            Ekle(i, "Ali", "A", "");
+        Aç();
+        if (uyarıyla)
+            QTest::mouseClick(D<QPushButton>("YazdırDüğmesi"), Qt::LeftButton);
+        else
+            QTest::keyClick(form.get(), Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), Liste());
+        QCOMPARE(Liste()->currentRow(), -1);
+        QCOMPARE(Kutular(), QStringList(5));
+        QTest::keyClick(Liste(), Qt::Key(tuş));
+        QCOMPARE(Liste()->currentRow(), satır);
+        QVERIFY(Liste()->item(satır)->isSelected());
+        QCOMPARE(Kutu("SiciliKutusu"), QString::number(satır + 1));
+    }
+
     void tumuSeciliykenServisKalir()
     {
         Ekle(1, "Ali Bir", "A", "1");
