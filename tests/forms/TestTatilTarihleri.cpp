@@ -5,6 +5,7 @@
 #include "controls/DüğmeliKutu.h"
 #include "data/Veritabanı.h"
 #include "destek/TestOrtamı.h"
+#include "destek/TestTekerleği.h"
 #include "forms/TatilTarihleriFormu.h"
 
 #include <QLabel>
@@ -272,6 +273,12 @@ private Q_SLOTS: // moc reads slot names in ASCII only
     {
         Takvim t;
         QVERIFY(t.Aç(2030, 12));
+        // The wheel over the arrows of the year box without the focus turns nothing: the day
+        // then picked is one of the month on show.
+        t.Tıkla(6);
+        TekerleğiÇevir(t.Yıl()->DeğerDeğiştirDüğmesi(), 1);
+        t.Tıkla(9);
+        QCOMPARE(SeçilenTarih, QDate(2030, 12, 4));
         QLineEdit* alan = t.Yıl()->DeğerKutusu();
         QScrollBar* oklar = t.Yıl()->DeğerDeğiştirDüğmesi();
         QTest::mouseClick(oklar, Qt::LeftButton, {}, QPoint(oklar->width() / 2, 2));
@@ -287,7 +294,7 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         QVERIFY(t.ortam.gösterilen.empty());
         QCOMPARE(int(t.Yıl()->Value()), 2032);
         QCOMPARE(t.Hücre(2)->text(), Ad("1"));
-        QCOMPARE(SeçilenTarih, QDate(2032, 12, 1));
+        QCOMPARE(SeçilenTarih, QDate(2032, 12, 4));
         t.Tıkla(3);
         QCOMPARE(t.Bul<QLabel>(Ad("Etiket0"))->palette().color(QPalette::WindowText),
                  t.form->palette().color(QPalette::WindowText));
