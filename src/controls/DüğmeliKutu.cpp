@@ -272,12 +272,18 @@ bool DüğmeliKutu::eventFilter(QObject* nesne, QEvent* olay)
         return DeğerKutusu_KeyDown(tuş.key()) || DeğerKutusu_KeyPress(tuş);
     }
     case QEvent::FocusIn:
-        if (!ÖnemsizOdakDeğişimi(static_cast<QFocusEvent*>(olay)->reason()))
+        // A window that opens with the field as its focused control enters the field; coming
+        // back to the window while the field still holds its focus does not.
+        if (!odakta_ || !ÖnemsizOdakDeğişimi(static_cast<QFocusEvent*>(olay)->reason())) {
+            odakta_ = true;
             DeğerKutusu_GotFocus();
+        }
         break;
     case QEvent::FocusOut:
-        if (!ÖnemsizOdakDeğişimi(static_cast<QFocusEvent*>(olay)->reason()))
+        if (!ÖnemsizOdakDeğişimi(static_cast<QFocusEvent*>(olay)->reason())) {
+            odakta_ = false;
             DeğerKutusu_LostFocus();
+        }
         break;
     default:
         break;

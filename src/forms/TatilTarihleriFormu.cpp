@@ -186,8 +186,10 @@ void TatilTarihleriFormu::GünEtiketi_Click(int no)
         ui->SeçilenTarihÇerçevesi->show();
     });
     Yoksay([&] { SeçiliEtiketNo = qint16(no); });
+    // While the dialog loads, before it is shown, the grid takes no focus: the dialog opens
+    // with the first control of the tab order, the year box, focused.
     Yoksay([&] {
-        if (!odakDeğişenDenetimde_)
+        if (!odakDeğişenDenetimde_ && isVisible())
             ui->Altlık->setFocus();
     });
 }

@@ -108,8 +108,11 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         QCOMPARE(SeçilenTarih, QDate(2030, 12, 1));
         QCOMPARE(t.Bul<QLabel>(Ad("SeçilenTarihEtiketi"))->text(), Ad("1 Aralık 2030 Pazar"));
         QCOMPARE(t.Bul(Ad("SeçilenTarihÇerçevesi"))->pos(), t.Hücre(6)->pos() - QPoint(0, 5));
-        QCOMPARE(QApplication::focusWidget(), t.Altlık());
-        // Enter presses nothing: the dialog has no default button.
+        QCOMPARE(QApplication::focusWidget(), t.Yıl()->DeğerKutusu());
+        QCOMPARE(t.Bul<QLabel>(Ad("Etiket0"))->palette().color(QPalette::WindowText), VurguRengi);
+        // Enter moves on from the year box and then presses nothing: there is no default button.
+        t.Tuş(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), t.Aylar());
         t.Tuş(Qt::Key_Return);
         QCOMPARE(SeçilenTarih, QDate(2030, 12, 1));
         QVERIFY(t.Kayıtlı().isEmpty());
@@ -177,6 +180,7 @@ private Q_SLOTS: // moc reads slot names in ASCII only
     {
         Takvim t;
         QVERIFY(t.Aç(2024, 1)); // 1 January a Monday, in cell 0; 31 January in cell 30
+        t.Tıkla(0);
         for (Qt::Key tuş : {Qt::Key_Left, Qt::Key_Up})
             t.Tuş(tuş);
         QCOMPARE(SeçilenTarih, QDate(2024, 1, 1));
