@@ -9,9 +9,26 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QWheelEvent>
 #include <cmath>
 
 namespace {
+// An ignored wheel event that a filter has taken goes on to the receiver's parent.
+class OdakTekerleği : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override
+    {
+        if (olay->type() != QEvent::Wheel || static_cast<QWidget*>(nesne)->hasFocus())
+            return false;
+        olay->ignore();
+        return true;
+    }
+};
+
 // The armed centring: the window that was active at arming, and the box being placed. An
 // application-wide filter catches the first top-level window shown after the arming; the box
 // is placed as soon as it is shown and again once it has taken its final size (a message box
@@ -112,4 +129,11 @@ int ListedeBul(const QListWidget* liste, const QString& metin)
         if (TürkçeBaşlıyorMu(liste->item(i)->text(), metin))
             return i;
     return -1;
+}
+
+void TekerleğiOdağaBağla(QWidget* denetim)
+{
+    if ((denetim->focusPolicy() & Qt::WheelFocus) == Qt::WheelFocus)
+        denetim->setFocusPolicy(Qt::StrongFocus);
+    denetim->installEventFilter(new OdakTekerleği(denetim));
 }

@@ -1,12 +1,13 @@
 #pragma once
-// Shared window routines: the message-box centring, the highlight of a focused entry box and
-// the search of a list by the beginning of its entries' texts.
+// Shared window routines: the message-box centring, the highlight of a focused entry box, the
+// search of a list by the beginning of its entries' texts and the wheel rule of the controls.
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QString;
+class QWidget;
 
 // Arms a one-shot centring of the next top-level window shown (the message box raised right
 // after the call) over the window that is active now. Nothing moves when that window has a
@@ -20,3 +21,8 @@ void AlanıVurgula(QPlainTextEdit* kutu, QLabel* etiket);
 // Index of the first entry, from the top, whose text begins with metin without regard to
 // letter case (Turkish rules); -1 when none does or metin is empty.
 int ListedeBul(const QListWidget* liste, const QString& metin);
+
+// The mouse wheel turns the control's value only while the control (or the field it passes its
+// focus to) holds the keyboard focus, and never gives it the focus; otherwise the wheel goes on
+// to the control's parents as if the control were not there.
+void TekerleğiOdağaBağla(QWidget* denetim);

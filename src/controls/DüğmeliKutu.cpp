@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QWindow>
 #include <limits>
 
@@ -49,10 +50,11 @@ qint16 OnAltıBit(int değer)
 } // namespace
 
 // Watches the whole program, while the field has the focus, for the user's moves of the focus
-// to another control of the window: a mouse press on a control that takes the focus by click
-// (the arrow pair included) and an access key. The leave check runs before the move; when it
-// refuses, the press or the key is dropped and the focus stays in the field. A focus change made
-// by code (a container moving the focus away and back) is not a user's move and is not checked.
+// to another control of the window: a mouse press on a control that takes the focus by click,
+// the wheel turned over one that takes it by the wheel (the arrow pair counts for both) and an
+// access key. The leave check runs before the move; when it refuses, the press, the wheel or the
+// key is dropped and the focus stays in the field. A focus change made by code (a container
+// moving the focus away and back) is not a user's move and is not checked.
 class DüğmeliKutu::AyrılmaGözcüsü : public QObject
 {
 public:
@@ -63,7 +65,7 @@ protected:
     {
         const QEvent::Type tür = olay->type();
         if ((tür != QEvent::MouseButtonPress && tür != QEvent::MouseButtonDblClick &&
-             tür != QEvent::Shortcut) ||
+             tür != QEvent::Wheel && tür != QEvent::Shortcut) ||
             denetimde_ || kutu_->window()->focusWidget() != kutu_->değerKutusu_)
             return false;
         bool ayrılış = false;
@@ -71,8 +73,14 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             // Seen at the window, before the toolkit hands the focus to the pressed control.
-            ayrılış = nesne == kutu_->window()->windowHandle() &&
-                      TıklamaOdağıAlır(static_cast<QMouseEvent*>(olay)->position().toPoint());
+            ayrılış =
+                nesne == kutu_->window()->windowHandle() &&
+                OdağıAlır(static_cast<QMouseEvent*>(olay)->position().toPoint(), Qt::ClickFocus);
+            break;
+        case QEvent::Wheel:
+            ayrılış =
+                nesne == kutu_->window()->windowHandle() &&
+                OdağıAlır(static_cast<QWheelEvent*>(olay)->position().toPoint(), Qt::WheelFocus);
             break;
         case QEvent::Shortcut:
             ayrılış = nesne->isWidgetType() && KısayolOdağıAlır(static_cast<QWidget*>(nesne));
@@ -89,7 +97,9 @@ protected:
     }
 
 private:
-    bool TıklamaOdağıAlır(const QPoint& yer) const
+    // Whether the mouse at yer, pressed or turning the wheel (politika: Qt::ClickFocus or
+    // Qt::WheelFocus), moves the focus away from the field or steps the arrow pair.
+    bool OdağıAlır(const QPoint& yer, Qt::FocusPolicy politika) const
     {
         QWidget* pencere = kutu_->window();
         QWidget* hedef = pencere->childAt(yer);
@@ -97,11 +107,11 @@ private:
             hedef = pencere;
         if (hedef == kutu_->düğmeler_)
             return kutu_->düğmeler_->isEnabled();
-        // The toolkit gives the focus to the first enabled control, from the pressed one
-        // outwards, that takes the focus by click.
+        // The toolkit gives the focus to the first enabled control, from the one under the
+        // mouse outwards, that takes the focus that way.
         for (QWidget* w = hedef; w; w = w->parentWidget()) {
-            if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus) &&
-                (OdakAlanı(w)->focusPolicy() & Qt::ClickFocus))
+            if (w->isEnabled() && (w->focusPolicy() & politika) == politika &&
+                (OdakAlanı(w)->focusPolicy() & politika) == politika)
                 return OdakAlanı(w) != kutu_->değerKutusu_;
             if (w->isWindow())
                 break;
@@ -137,7 +147,10 @@ DüğmeliKutu::DüğmeliKutu(QWidget* üst)
     // (towards the scroll bar's minimum) raises the number. A click on it gives the focus to the
     // field.
     SınırlarıUygula();
+    // A wheel notch steps by one, as an arrow click does, and only while the field has the focus.
     düğmeler_->setSingleStep(1);
+    düğmeler_->setPageStep(1);
+    TekerleğiOdağaBağla(düğmeler_);
     düğmeler_->setFocusPolicy(Qt::ClickFocus);
     düğmeler_->setFocusProxy(değerKutusu_);
     düğmeler_->setContextMenuPolicy(Qt::NoContextMenu);
@@ -262,12 +275,18 @@ bool DüğmeliKutu::eventFilter(QObject* nesne, QEvent* olay)
     case QEvent::InputMethod:
         return DeğerKutusu_InputMethod(*static_cast<QInputMethodEvent*>(olay));
     case QEvent::FocusIn:
-        if (!ÖnemsizOdakDeğişimi(static_cast<QFocusEvent*>(olay)->reason()))
+        // A window that opens with the field as its focused control enters the field; coming
+        // back to the window while the field still holds its focus does not.
+        if (!odakta_ || !ÖnemsizOdakDeğişimi(static_cast<QFocusEvent*>(olay)->reason())) {
+            odakta_ = true;
             DeğerKutusu_GotFocus();
+        }
         break;
     case QEvent::FocusOut:
-        if (!ÖnemsizOdakDeğişimi(static_cast<QFocusEvent*>(olay)->reason()))
+        if (!ÖnemsizOdakDeğişimi(static_cast<QFocusEvent*>(olay)->reason())) {
+            odakta_ = false;
             DeğerKutusu_LostFocus();
+        }
         break;
     default:
         break;

@@ -89,4 +89,5 @@ private:
     int enUzunGiriş_ = 6;
     QString birim_;
     bool yazıyıİzliyor_ = false; // the value is following the text the user is typing
+    bool odakta_ = false;        // the field is the window's focused control (GotFocus was raised)
 };

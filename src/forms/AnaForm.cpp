@@ -55,6 +55,8 @@ AnaForm::AnaForm(QWidget* üst) : QWidget(üst), ui(std::make_unique<Ui::AnaForm
     setWindowIcon(QIcon(QStringLiteral(":/tessaro.png")));
     for (int i = 0; i < ui->AyKutusu->count(); ++i)
         ui->AyKutusu->setItemData(i, i + 1);
+    for (QComboBox* kutu : {ui->ServisSeçKutusu, ui->AyKutusu})
+        TekerleğiOdağaBağla(kutu);
     // The record display sits in a disabled frame only to keep focus and input out; its texts
     // are read as usual, not greyed.
     for (QLineEdit* kutu : BilgiKutuları()) {

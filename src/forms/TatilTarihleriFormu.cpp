@@ -116,7 +116,10 @@ void TatilTarihleriFormu::TakvimiDoldur(quint8 gün)
         ay = ui->AyKutusu->currentRow() + 1;
         yıl = ui->YılKutusu->Value();
     });
-    Tuzak([&] { ilkGününHücresi = QDate(yıl, ay, 1).dayOfWeek() - 1; });
+    Tuzak([&] {
+        gösterilenAy_ = QDate(yıl, ay, 1);
+        ilkGününHücresi = gösterilenAy_.dayOfWeek() - 1;
+    });
     Tuzak([&] {
         for (int k = 1; k <= 37; ++k) {
             if (QDate::isValid(yıl, ay, k)) {
@@ -171,9 +174,9 @@ void TatilTarihleriFormu::GünEtiketi_Click(int no)
     if (no < 0 || no >= int(GünEtiketi.size()) || GünEtiketi[no]->text().isEmpty())
         return;
     QLabel* hücre = GünEtiketi[no];
+    // The day of the month the grid shows, whatever the year box and the month list hold.
     Yoksay([&] {
-        SeçilenTarih =
-            QDate(ui->YılKutusu->Value(), ui->AyKutusu->currentRow() + 1, hücre->text().toInt());
+        SeçilenTarih = QDate(gösterilenAy_.year(), gösterilenAy_.month(), hücre->text().toInt());
     });
     Yoksay([&] {
         ui->SeçilenTarihEtiketi->setText(QLocale().toString(SeçilenTarih, QLocale::LongFormat));
@@ -183,8 +186,10 @@ void TatilTarihleriFormu::GünEtiketi_Click(int no)
         ui->SeçilenTarihÇerçevesi->show();
     });
     Yoksay([&] { SeçiliEtiketNo = qint16(no); });
+    // While the dialog loads, before it is shown, the grid takes no focus: the dialog opens
+    // with the first control of the tab order, the year box, focused.
     Yoksay([&] {
-        if (!odakDeğişenDenetimde_)
+        if (!odakDeğişenDenetimde_ && isVisible())
             ui->Altlık->setFocus();
     });
 }

@@ -8,6 +8,7 @@
 // (which loads the year, the month and the grid), calls TatilTarihleriniListele and shows it
 // modally. Inside the dialog SeçilenTarih always holds the date of the selected cell.
 
+#include <QDate>
 #include <QDialog>
 #include <array>
 #include <memory>
@@ -57,6 +58,7 @@ private:
     std::array<QLabel*, 7> GünAdlarıEtiketi{};
     qint16 SeçiliEtiketNo = 0;
     qint16 AyınGünSayısı = 0;
+    QDate gösterilenAy_; // the first day of the month in the grid, set by the fill
     // Set while a month or year change made by the user refills the grid: the focus then stays
     // on the changed control instead of passing to the grid and straight back.
     bool odakDeğişenDenetimde_ = false;

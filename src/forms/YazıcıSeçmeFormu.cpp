@@ -3,6 +3,7 @@
 #include "common/Hata.h"
 #include "common/Korumalar.h"
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "common/OrtakYordamlarModülü.h"
 #include "common/YazıcıApileri.h"
 #include "ui_YazıcıSeçmeFormu.h"
 
@@ -16,6 +17,7 @@ YazıcıSeçmeFormu::YazıcıSeçmeFormu(QWidget* üst)
       ui(std::make_unique<Ui::YazıcıSeçmeFormu>())
 {
     ui->setupUi(this);
+    TekerleğiOdağaBağla(ui->YazıcıAdlarıKutusu);
     connect(ui->YazıcıAdlarıKutusu, &QComboBox::currentIndexChanged, this,
             &YazıcıSeçmeFormu::YazıcıAdlarıKutusu_Click);
     connect(ui->TamamDüğmesi, &QPushButton::clicked, this, &YazıcıSeçmeFormu::TamamDüğmesi_Click);

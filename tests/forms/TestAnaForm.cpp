@@ -7,6 +7,7 @@
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
 #include "destek/TestOrtamı.h"
+#include "destek/TestTekerleği.h"
 #include "forms/AnaForm.h"
 
 #include <QComboBox>
@@ -345,6 +346,87 @@ private Q_SLOTS:
         QCOMPARE(Kutular(), QStringList(5));
         QCOMPARE(Öğeler(Servis()), Metinler({"Tümü", "A"}));
         QCOMPARE(Servis()->currentIndex(), -1);
+    }
+
+    // However the list gets the focus, no entry becomes current by itself; the first key makes
+    // one current and selected.
+    void listeOdakAlincaSecmez_data()
+    {
+        QTest::addColumn<bool>("uyarıyla");
+        QTest::addColumn<int>("tuş");
+        QTest::addColumn<int>("satır");
+        QTest::newRow("yazdır uyarısı, Home") << true << int(Qt::Key_Home) << 0;
+        QTest::newRow("Alt+L, End") << false << int(Qt::Key_End) << 2;
+    }
+    void listeOdakAlincaSecmez()
+    {
+        QFETCH(bool, uyarıyla);
+        QFETCH(int, tuş);
+        QFETCH(int, satır);
+        for (int i = 1; i <= 3; ++i)
+            Ekle(i, "Ali", "A", "");
+        Aç();
+        if (uyarıyla)
+            QTest::mouseClick(D<QPushButton>("YazdırDüğmesi"), Qt::LeftButton);
+        else
+            QTest::keyClick(form.get(), Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), Liste());
+        QCOMPARE(Liste()->currentRow(), -1);
+        QCOMPARE(Kutular(), QStringList(5));
+        QTest::keyClick(Liste(), Qt::Key(tuş));
+        QCOMPARE(Liste()->currentRow(), satır);
+        QVERIFY(Liste()->item(satır)->isSelected());
+        QCOMPARE(Kutu("SiciliKutusu"), QString::number(satır + 1));
+    }
+
+    // The wheel turns only the control that holds the focus, one step a notch; over any other
+    // it changes nothing and moves no focus. A number typed out of range is checked before the
+    // year box's own arrows step it.
+    void tekerlekOdaktakiDenetimi_data()
+    {
+        QTest::addColumn<QString>("odak");
+        QTest::addColumn<QString>("yazılan");
+        QTest::addColumn<QString>("hedef");
+        QTest::addColumn<int>("beklenen");
+        QTest::addColumn<bool>("uyarı");
+        const QString liste = QStringLiteral("PersonelListesi");
+        const QString ay = QStringLiteral("AyKutusu");
+        const QString servis = QStringLiteral("ServisSeçKutusu");
+        const QString yıl = QStringLiteral("YılKutusu");
+        QTest::newRow("ay, odak listede") << liste << QString() << ay << 2 << false;
+        QTest::newRow("ay, odakta") << ay << QString() << ay << 3 << false;
+        QTest::newRow("servis, odak listede") << liste << QString() << servis << 0 << false;
+        QTest::newRow("servis, odakta") << servis << QString() << servis << 1 << false;
+        QTest::newRow("yıl okları, odak listede") << liste << QString() << yıl << 2024 << false;
+        QTest::newRow("yıl okları, odak alanda") << yıl << QString() << yıl << 2023 << false;
+        QTest::newRow("2060 yazılı, ay") << yıl << QStringLiteral("2060") << ay << 2 << false;
+        QTest::newRow("2060 yazılı, yıl okları")
+            << yıl << QStringLiteral("2060") << yıl << 2050 << true;
+    }
+    void tekerlekOdaktakiDenetimi()
+    {
+        QFETCH(QString, odak);
+        QFETCH(QString, yazılan);
+        QFETCH(QString, hedef);
+        QFETCH(int, beklenen);
+        QFETCH(bool, uyarı);
+        Ekle(1, "Ali Bir", "A", "1");
+        Ekle(2, "Veli İki", "B", "2");
+        TatilEkle(QDate(2023, 3, 10));
+        Aç();
+        DüğmeliKutu* yıl = D<DüğmeliKutu>("YılKutusu");
+        form->findChild<QWidget*>(odak)->setFocus();
+        if (!yazılan.isEmpty()) {
+            yıl->DeğerKutusu()->selectAll();
+            Yaz(yıl->DeğerKutusu(), yazılan);
+        }
+        QWidget* const odaktaki = QApplication::focusWidget();
+        auto* kutu = form->findChild<QComboBox*>(hedef);
+        TekerleğiÇevir(kutu ? static_cast<QWidget*>(kutu) : yıl->DeğerDeğiştirDüğmesi(), -1);
+        QCOMPARE(kutu ? kutu->currentIndex() : int(yıl->Value()), beklenen);
+        QCOMPARE(QApplication::focusWidget(), odaktaki);
+        QCOMPARE(ortam->gösterilen.size(), size_t(uyarı));
+        QCOMPARE(form->Tatiller.size(), size_t(yıl->Value() == 2023));
     }
 
     void tumuSeciliykenServisKalir()

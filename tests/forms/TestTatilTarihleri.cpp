@@ -5,6 +5,7 @@
 #include "controls/DüğmeliKutu.h"
 #include "data/Veritabanı.h"
 #include "destek/TestOrtamı.h"
+#include "destek/TestTekerleği.h"
 #include "forms/TatilTarihleriFormu.h"
 
 #include <QLabel>
@@ -107,8 +108,11 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         QCOMPARE(SeçilenTarih, QDate(2030, 12, 1));
         QCOMPARE(t.Bul<QLabel>(Ad("SeçilenTarihEtiketi"))->text(), Ad("1 Aralık 2030 Pazar"));
         QCOMPARE(t.Bul(Ad("SeçilenTarihÇerçevesi"))->pos(), t.Hücre(6)->pos() - QPoint(0, 5));
-        QCOMPARE(QApplication::focusWidget(), t.Altlık());
-        // Enter presses nothing: the dialog has no default button.
+        QCOMPARE(QApplication::focusWidget(), t.Yıl()->DeğerKutusu());
+        QCOMPARE(t.Bul<QLabel>(Ad("Etiket0"))->palette().color(QPalette::WindowText), VurguRengi);
+        // Enter moves on from the year box and then presses nothing: there is no default button.
+        t.Tuş(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), t.Aylar());
         t.Tuş(Qt::Key_Return);
         QCOMPARE(SeçilenTarih, QDate(2030, 12, 1));
         QVERIFY(t.Kayıtlı().isEmpty());
@@ -176,6 +180,7 @@ private Q_SLOTS: // moc reads slot names in ASCII only
     {
         Takvim t;
         QVERIFY(t.Aç(2024, 1)); // 1 January a Monday, in cell 0; 31 January in cell 30
+        t.Tıkla(0);
         for (Qt::Key tuş : {Qt::Key_Left, Qt::Key_Up})
             t.Tuş(tuş);
         QCOMPARE(SeçilenTarih, QDate(2024, 1, 1));
@@ -243,10 +248,13 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         const size_t sorulan = t.ortam.gösterilen.size();
         t.Tıkla("ListedenÇıkarDüğmesi");
         QCOMPARE(t.ortam.gösterilen.size(), sorulan);
-        t.ListedeSeç(t.Liste(), 0);
+        // By the keyboard: the list takes the focus selecting nothing, Home selects the first.
+        QTest::keyClick(t.form.get(), Qt::Key_T, Qt::AltModifier);
+        QVERIFY(!t.Liste()->currentItem());
+        t.Tuş(Qt::Key_Home);
         t.ortam.yanıtlar.push_back(Yanıt::Evet);
-        t.Tıkla("ListedenÇıkarDüğmesi");
-        QVERIFY(t.Kayıtlı().isEmpty());
+        QTest::keyClick(t.form.get(), Qt::Key_K, Qt::AltModifier);
+        QTRY_VERIFY(t.Kayıtlı().isEmpty());
         QVERIFY(t.Görünüm(5, KoyuKırmızı, true));
     }
 
@@ -269,6 +277,12 @@ private Q_SLOTS: // moc reads slot names in ASCII only
     {
         Takvim t;
         QVERIFY(t.Aç(2030, 12));
+        // The wheel over the arrows of the year box without the focus turns nothing: the day
+        // then picked is one of the month on show.
+        t.Tıkla(6);
+        TekerleğiÇevir(t.Yıl()->DeğerDeğiştirDüğmesi(), 1);
+        t.Tıkla(9);
+        QCOMPARE(SeçilenTarih, QDate(2030, 12, 4));
         QLineEdit* alan = t.Yıl()->DeğerKutusu();
         QScrollBar* oklar = t.Yıl()->DeğerDeğiştirDüğmesi();
         QTest::mouseClick(oklar, Qt::LeftButton, {}, QPoint(oklar->width() / 2, 2));
@@ -284,7 +298,7 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         QVERIFY(t.ortam.gösterilen.empty());
         QCOMPARE(int(t.Yıl()->Value()), 2032);
         QCOMPARE(t.Hücre(2)->text(), Ad("1"));
-        QCOMPARE(SeçilenTarih, QDate(2032, 12, 1));
+        QCOMPARE(SeçilenTarih, QDate(2032, 12, 4));
         t.Tıkla(3);
         QCOMPARE(t.Bul<QLabel>(Ad("Etiket0"))->palette().color(QPalette::WindowText),
                  t.form->palette().color(QPalette::WindowText));
