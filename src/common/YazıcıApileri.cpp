@@ -73,14 +73,6 @@ QPrinter& Sistem()
     return *durum.yazıcı;
 }
 
-QPrinterInfo Yazıcı(int sıra)
-{
-    const QList<QPrinterInfo> liste = QPrinterInfo::availablePrinters();
-    if (sıra < 0 || sıra >= liste.size())
-        throw Hata(9, QStringLiteral("Alt simge aralık dışında"));
-    return liste.at(sıra);
-}
-
 QString ParolasızAdres(const QString& adres)
 {
     const QUrl url(adres);
@@ -91,29 +83,29 @@ QString ParolasızAdres(const QString& adres)
 
 } // namespace
 
-int YüklüYazıcıSayısı()
+QList<YüklüYazıcı> YüklüYazıcılar()
 {
-    return int(QPrinterInfo::availablePrinters().size());
-}
-
-QString YazıcıAdı(int sıra)
-{
-    return Yazıcı(sıra).printerName();
-}
-
-QString YazıcıBağlantıYeri(int sıra)
-{
-    const QString ad = YazıcıAdı(sıra);
-    const QByteArray kuyruk = ad.section(QLatin1Char('/'), 0, 0).toUtf8();
-    const QByteArray örnek = ad.section(QLatin1Char('/'), 1).toUtf8();
     cups_dest_t* hedefler = nullptr;
     const int sayı = cupsGetDests(&hedefler);
-    QString adres;
-    if (const cups_dest_t* hedef = cupsGetDest(
-            kuyruk.constData(), örnek.isEmpty() ? nullptr : örnek.constData(), sayı, hedefler))
-        adres = QString::fromUtf8(cupsGetOption("device-uri", hedef->num_options, hedef->options));
+    QList<YüklüYazıcı> yazıcılar;
+    for (const QPrinterInfo& bilgi : QPrinterInfo::availablePrinters()) {
+        const QString ad = bilgi.printerName();
+        const QByteArray kuyruk = ad.section(QLatin1Char('/'), 0, 0).toUtf8();
+        const QByteArray örnek = ad.section(QLatin1Char('/'), 1).toUtf8();
+        QString adres;
+        if (const cups_dest_t* hedef = cupsGetDest(
+                kuyruk.constData(), örnek.isEmpty() ? nullptr : örnek.constData(), sayı, hedefler))
+            adres =
+                QString::fromUtf8(cupsGetOption("device-uri", hedef->num_options, hedef->options));
+        yazıcılar.append({ad, ParolasızAdres(adres)});
+    }
     cupsFreeDests(sayı, hedefler);
-    return ParolasızAdres(adres);
+    return yazıcılar;
+}
+
+bool YazıcıYüklüMü(const QString& ad)
+{
+    return !ad.isEmpty() && !QPrinterInfo::printerInfo(ad).isNull();
 }
 
 QString GeçerliYazıcıAdı()
@@ -121,9 +113,11 @@ QString GeçerliYazıcıAdı()
     return Sistem().printerName();
 }
 
-void GeçerliYazıcıyıAyarla(int sıra)
+void GeçerliYazıcıyıAyarla(const QString& ad)
 {
-    Sistem().setPrinterName(YazıcıAdı(sıra));
+    if (!YazıcıYüklüMü(ad))
+        throw Hata(9, QStringLiteral("Alt simge aralık dışında"));
+    Sistem().setPrinterName(ad);
 }
 
 YazıcıNesnesi& GeçerliYazıcı()

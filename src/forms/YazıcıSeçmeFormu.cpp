@@ -1,7 +1,7 @@
 #include "YazıcıSeçmeFormu.h"
 
-#include "common/Hata.h"
 #include "common/Korumalar.h"
+#include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "common/OrtakYordamlarModülü.h"
 #include "common/YazıcıApileri.h"
@@ -50,9 +50,9 @@ void YazıcıSeçmeFormu::Form_Load()
     // the selection is the current printer's, and it fills the connection box.
     Yoksay([&] {
         const QSignalBlocker sessiz(liste);
-        const int sayı = YüklüYazıcıSayısı();
-        for (int i = 0; i < sayı; ++i)
-            liste->addItem(YazıcıAdı(i), i);
+        yazıcılar_ = YüklüYazıcılar();
+        for (int i = 0; i < yazıcılar_.size(); ++i)
+            liste->addItem(yazıcılar_.at(i).ad, i);
         liste->setCurrentIndex(-1);
     });
     Yoksay([&] { liste->setCurrentIndex(liste->findText(GeçerliYazıcıAdı())); });
@@ -62,22 +62,28 @@ void YazıcıSeçmeFormu::YazıcıAdlarıKutusu_Click()
 {
     Yoksay([&] {
         const QVariant sıra = ui->YazıcıAdlarıKutusu->currentData();
-        ui->BağlantıNoktasıKutusu->setText(sıra.isValid() ? YazıcıBağlantıYeri(sıra.toInt())
+        ui->BağlantıNoktasıKutusu->setText(sıra.isValid() ? yazıcılar_.at(sıra.toInt()).bağlantıYeri
                                                           : QString());
     });
 }
 
 void YazıcıSeçmeFormu::TamamDüğmesi_Click()
 {
-    Tuzak([&] {
-        const QVariant sıra = ui->YazıcıAdlarıKutusu->currentData();
-        // A printer removed while the dialog was open shifts the ones after it: the index must
-        // still name the chosen printer, or the sheets would go to another one.
-        if (sıra.isValid() && sıra.toInt() < YüklüYazıcıSayısı() &&
-            YazıcıAdı(sıra.toInt()) != ui->YazıcıAdlarıKutusu->currentText())
-            throw Hata(9, QStringLiteral("Alt simge aralık dışında"));
-        GeçerliYazıcıyıAyarla(sıra.isValid() ? sıra.toInt() : -1);
-    });
+    const QVariant sıra = ui->YazıcıAdlarıKutusu->currentData();
+    const QString ad = sıra.isValid() ? yazıcılar_.at(sıra.toInt()).ad : GeçerliYazıcıAdı();
+    // A printer removed from the system since the dialog opened: the sheets go nowhere rather
+    // than to another printer, and the marks stay for the next run.
+    if (!YazıcıYüklüMü(ad)) {
+        MesajKutusunuOrtala();
+        MesajKutusu(Mesaj{QStringLiteral("\"") + ad +
+                              QStringLiteral("\" yazıcısı artık sistemde bulunmuyor. Yazdırma "
+                                             "iptal edildi; lütfen, başka bir yazıcı seçiniz."),
+                          MesajSimgesi::Ünlem, MesajDüğmeleri::Tamam,
+                          QStringLiteral("Yazıcı bulunamadı!")});
+        İptalDüğmesi_Click();
+        return;
+    }
+    Tuzak([&] { GeçerliYazıcıyıAyarla(ad); });
     Tuzak([&] { accept(); });
     Tuzak([] { QCoreApplication::processEvents(); });
 }

@@ -3,6 +3,8 @@
 // the selected printer current for the rest of the run of the program; "İptal (Esc)" sets
 // YazıcıSeçimiİptal; closing the window any other way goes on with the current printer.
 
+#include "common/YazıcıApileri.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -28,4 +30,5 @@ private:
     void İptalDüğmesi_Click();
 
     std::unique_ptr<Ui::YazıcıSeçmeFormu> ui;
+    QList<YüklüYazıcı> yazıcılar_; // taken once on load; the list's item data index into it
 };

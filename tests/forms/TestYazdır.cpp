@@ -69,7 +69,7 @@ private Q_SLOTS:
             std::make_unique<CupsSunucusu>(QStringList{QStringLiteral("A"), QStringLiteral("B")});
         if (!sunucu->Hazır())
             QSKIP(qPrintable(QStringLiteral("özel yazdırma sunucusu yok: ") + sunucu->Neden()));
-        QCOMPARE(YüklüYazıcıSayısı(), 2);
+        QCOMPARE(YüklüYazıcılar().size(), 2);
     }
 
     void cleanupTestCase() { sunucu.reset(); }

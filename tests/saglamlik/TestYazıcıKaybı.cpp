@@ -1,12 +1,11 @@
-// A printer removed from the spooler while the printer choice is open: the ones after it move
-// up the list. Pressing OK ends in the error question rather than a crash or a sheet sent to
-// the printer that took the removed one's place; a mark goes only with a sheet the spooler
-// took, and the next run offers the printers that are left.
+// A printer removed from the spooler while the printer choice is open. The dialog keeps the
+// list it opened with, so its entries still name the printers they show; pressing OK on the
+// removed one is a message and a cancelled run: nothing printed anywhere, every mark kept, and
+// the next run offers the printers that are left and prints there.
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "common/YazıcıApileri.h"
 #include "data/Deyimler.h"
-#include "data/Veritabanı.h"
 #include "destek/AnaFormTesti.h"
 #include "destek/CupsSunucusu.h"
 #include "destek/TestOrtamı.h"
@@ -17,8 +16,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
-#include <sqlite3.h>
 
 class TestYaziciKaybi : public AnaFormTesti
 {
@@ -57,80 +56,60 @@ private Q_SLOTS:
         ortam.reset();
     }
 
-    void seciliYaziciKaldirildi()
+    // Rows run in order on one spooler: the first removes B after choosing it, the second
+    // removes the current printer A with the dialog open on it.
+    void kaldirilanYaziciyaBasilmaz_data()
     {
-        const size_t önce = sunucu->İşleriBekle(0).size();
+        QTest::addColumn<int>("aşağı");
+        QTest::addColumn<int>("kaldırılan");
+        QTest::newRow("seçilen") << 1 << 1;
+        QTest::newRow("geçerli") << 0 << 0;
+    }
+    void kaldirilanYaziciyaBasilmaz()
+    {
+        QFETCH(int, aşağı);
+        QFETCH(int, kaldırılan);
+        const QString ad = sunucu->Kuyruk(kaldırılan);
+        // A removed queue's jobs leave the spooler's list with it: count those of the others.
+        const auto başkaİşler = [&] {
+            const std::vector<CupsSunucusu::İş> işler = sunucu->İşleriBekle(0);
+            return std::count_if(işler.begin(), işler.end(),
+                                 [&](const CupsSunucusu::İş& iş) { return iş.kuyruk != ad; });
+        };
+        const auto önce = başkaİşler();
         İşaretle(0);
         İşaretle(2);
-        ortam->yanıtlar.push_back(Yanıt::Evet);
-        Yazdır([this](QDialog* seçme) {
+        Yazdır([&](QDialog* seçme) {
             auto* liste = seçme->findChild<QComboBox*>(QStringLiteral("YazıcıAdlarıKutusu"));
             liste->setFocus();
-            QTest::keyClick(liste, Qt::Key_Down);
-            QCOMPARE(liste->currentText(), sunucu->Kuyruk(1));
-            QVERIFY2(sunucu->KuyruğuKaldır(1), "lpadmin -x");
+            for (int i = 0; i < aşağı; ++i)
+                QTest::keyClick(liste, Qt::Key_Down);
+            QCOMPARE(liste->currentText(), ad);
+            QVERIFY2(sunucu->KuyruğuKaldır(kaldırılan), "lpadmin -x");
             Tamam(seçme);
         });
-        // The chosen printer is no longer in the list the dialog's choice points into.
         QCOMPARE(ortam->gösterilen.size(), size_t(1));
-        QCOMPARE(ortam->gösterilen[0].başlık, QStringLiteral("Hata oluştu!"));
-        QVERIFY(ortam->gösterilen[0].metin.contains(QStringLiteral("Hata Kodu: 9")));
+        QCOMPARE(ortam->gösterilen[0].başlık, QStringLiteral("Yazıcı bulunamadı!"));
+        QVERIFY(ortam->gösterilen[0].metin.contains(ad));
         QVERIFY(!ortam->bitişKodu);
         QVERIFY(D<QPushButton>("YazdırDüğmesi")->isEnabled());
-        // A mark goes only with a sheet the spooler took; nothing went to the removed queue.
-        const std::vector<CupsSunucusu::İş> işler = sunucu->İşleriBekle(0);
-        const size_t basılan = işler.size() - önce;
-        QCOMPARE(size_t(!İşaretli(0)) + size_t(!İşaretli(2)), basılan);
-        QVERIFY(!İşaretli(1));
-        for (size_t i = önce; i < işler.size(); ++i)
-            QVERIFY(işler[i].kuyruk != sunucu->Kuyruk(1));
+        QCOMPARE(başkaİşler(), önce);
+        QVERIFY(İşaretli(0) && İşaretli(2));
 
-        // The next run offers what is left and prints there without a word.
-        İşaretle(1);
-        Yazdır([this](QDialog* seçme) {
+        QString kalan;
+        Yazdır([&](QDialog* seçme) {
             auto* liste = seçme->findChild<QComboBox*>(QStringLiteral("YazıcıAdlarıKutusu"));
-            QCOMPARE(liste->findText(sunucu->Kuyruk(1)), -1);
-            QCOMPARE(liste->currentText(), sunucu->Kuyruk(0));
+            QCOMPARE(liste->findText(ad), -1);
+            liste->setCurrentIndex(0);
+            kalan = liste->currentText();
             Tamam(seçme);
         });
         QCOMPARE(ortam->gösterilen.size(), size_t(1));
-        const std::vector<CupsSunucusu::İş> sonra = sunucu->İşleriBekle(int(işler.size()) + 1);
-        QCOMPARE(sonra.size(), işler.size() + 1);
-        QCOMPARE(sonra.back().kuyruk, sunucu->Kuyruk(0));
-        QVERIFY(!İşaretli(1));
-
-        char* hata = nullptr;
-        QString sonuç;
-        sqlite3_exec(
-            Veritabanı.Tutamaç(), "PRAGMA integrity_check",
-            [](void* s, int, char** d, char**) {
-                *static_cast<QString*>(s) += QString::fromUtf8(d[0]);
-                return 0;
-            },
-            &sonuç, &hata);
-        sqlite3_free(hata);
-        QCOMPARE(sonuç, QStringLiteral("ok"));
-    }
-
-    // The current printer removed: the one after it takes its place in the list, and must not
-    // get the sheets meant for the removed one.
-    void gecerliYaziciKaldirildi()
-    {
-        İşaretle(0);
-        ortam->yanıtlar.push_back(Yanıt::Evet);
-        Yazdır([this](QDialog* seçme) {
-            auto* liste = seçme->findChild<QComboBox*>(QStringLiteral("YazıcıAdlarıKutusu"));
-            QCOMPARE(liste->currentText(), sunucu->Kuyruk(0));
-            QVERIFY2(sunucu->KuyruğuKaldır(0), "lpadmin -x");
-            Tamam(seçme);
-        });
-        QCOMPARE(ortam->gösterilen.size(), size_t(1));
-        QVERIFY(ortam->gösterilen[0].metin.contains(QStringLiteral("Hata Kodu: 9")));
-        QVERIFY(!ortam->bitişKodu);
-        // The removed queue's jobs leave the spooler's list with it: none may be on the other.
-        for (const CupsSunucusu::İş& iş : sunucu->İşleriBekle(0))
-            QVERIFY(iş.kuyruk != sunucu->Kuyruk(2));
-        QVERIFY(İşaretli(0));
+        const std::vector<CupsSunucusu::İş> işler = sunucu->İşleriBekle(int(önce) + 2);
+        QCOMPARE(başkaİşler(), önce + 2);
+        QCOMPARE(işler.back().kuyruk, kalan);
+        QCOMPARE(işler[işler.size() - 2].kuyruk, kalan);
+        QVERIFY(!İşaretli(0) && !İşaretli(2));
     }
 };
 
