@@ -41,6 +41,11 @@ void YazıcıNesnesi::KalınYazı(bool açık)
     yazıTipi_.setBold(açık);
 }
 
+void YazıcıNesnesi::YazıBoyutunuAyarla(qreal punto)
+{
+    yazıTipi_.setPointSizeF(punto);
+}
+
 float YazıcıNesnesi::Genişlik()
 {
     return float(AlanÖlç().width());

@@ -1,7 +1,7 @@
 #pragma once
 // The printer object the signature sheet draws with: a page in millimetres whose origin is the
 // top-left corner of the printable area, a current position (cx, cy), a pen measured in device
-// dots and one font whose bold attribute can be switched.
+// dots and one font whose size and bold attribute can be switched.
 //
 // Position rules:
 //   Yaz(t)            draws t with its text cell's top-left at (cx, cy); cx moves right by the
@@ -42,6 +42,7 @@ public:
 
     void KalemGenişliğiniAyarla(int nokta);
     void KalınYazı(bool açık);
+    void YazıBoyutunuAyarla(qreal punto);
     bool KalınMı() const { return kalın_; }
 
     float X() const { return x_; }

@@ -7,6 +7,7 @@
 #include "data/Veritabanı.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -28,6 +29,15 @@ qint16 Tamsayı16(const QVariant& değer)
 
 const QString PazarMetni = QStringLiteral("PAZAR");
 const QString TatilMetni = QStringLiteral("TATİL");
+
+// From the top of the printable area to the lower edge of the 31st row's bar the sheet takes
+// 19.8 mm of spacing down to the first row and 4.1 mm in each row, besides the line height
+// of the title, the five person lines, the header and every row.
+constexpr float SabitAralıklar = 19.8f + 31 * 4.1f;
+constexpr int SatırSayısı = 7 + 31;
+// A smaller font leaves this much between the last row's bar and the frame's bottom.
+constexpr float AltPay = 1;
+constexpr qreal EnKüçükPunto = 1;
 
 } // namespace
 
@@ -66,6 +76,7 @@ bool İmzaFöyü::Yazdır()
         SağKenar = y.Genişlik() - (SağBoşluk + SolKenar);
         AltKenar = y.Yükseklik() - (AltBoşluk + ÜstKenar);
     });
+    Tuzak([&] { YazıBoyutunuSeç(AltKenar); });
     // The frame: four rectangles without height or width, each from where the last ended.
     Tuzak([&] {
         y.DoluDikdörtgen(SolKenar, ÜstKenar, SağKenar, ÜstKenar);
@@ -156,6 +167,23 @@ bool İmzaFöyü::Yazdır()
         y.BelgeyiBitir();
     });
     return !y.YazıcıHatasıOlduMu();
+}
+
+void İmzaFöyü::YazıBoyutunuSeç(float altKenar)
+{
+    YazıcıNesnesi& y = yazıcı_;
+    qreal punto = YazıcıNesnesi::VarsayılanYazıTipi().pointSizeF();
+    y.YazıBoyutunuAyarla(punto);
+    if (y.SatırYüksekliği() <= (altKenar - SabitAralıklar) / SatırSayısı)
+        return;
+    // The line height does not follow the size exactly: every size tried is measured, and
+    // the next one is smaller by at least 0.05 pt until the rows fit.
+    const float enBüyük = (altKenar - AltPay - SabitAralıklar) / SatırSayısı;
+    for (float h = y.SatırYüksekliği(); h > enBüyük && punto > EnKüçükPunto;
+         h = y.SatırYüksekliği()) {
+        punto = std::max(EnKüçükPunto, std::min(punto * enBüyük / h, punto - 0.05));
+        y.YazıBoyutunuAyarla(punto);
+    }
 }
 
 void İmzaFöyü::BilgiSatırıYaz(const QString& etiket, const QString& değer)

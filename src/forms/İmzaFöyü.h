@@ -36,6 +36,9 @@ public:
     bool Yazdır();
 
 private:
+    // The default size of the font, or a smaller one when 31 day rows would run past a frame
+    // whose bottom is at altKenar.
+    void YazıBoyutunuSeç(float altKenar);
     void BilgiSatırıYaz(const QString& etiket, const QString& değer);
     void GünSatırlarıYaz();
     // Where metin begins when centred in a signature column that begins at x.

@@ -1,8 +1,15 @@
 #include "KayıtYazıcısı.h"
 
-KayıtYazıcısı::KayıtYazıcısı(QSizeF alan, qreal satırYüksekliği)
-    : alan_(alan), satırYüksekliği_(satırYüksekliği)
+KayıtYazıcısı::KayıtYazıcısı(QSizeF alan, qreal satırYüksekliği, bool boyutaGöre)
+    : alan_(alan), satırYüksekliği_(satırYüksekliği), boyutaGöre_(boyutaGöre)
 {
+}
+
+qreal KayıtYazıcısı::SatırYüksekliğiÖlç()
+{
+    if (!boyutaGöre_)
+        return satırYüksekliği_;
+    return satırYüksekliği_ * YazıTipi().pointSizeF() / VarsayılanYazıTipi().pointSizeF();
 }
 
 std::vector<Çizim> KayıtYazıcısı::Belge(int n) const

@@ -2,8 +2,9 @@
 // A printer object that records what it is asked to draw instead of drawing it: every text
 // with its top-left corner and weight, every line and filled rectangle with its two points,
 // and every end of document. Texts measure 2 mm a letter (2.5 mm in bold), the line height is
-// fixed (4 mm unless told), the printable area is A4 unless told. hataVer makes chosen
-// drawings fail with the printer error.
+// fixed (4 mm unless told; with boyutaGöre, that height at the default size, in proportion to
+// the size set), the printable area is A4 unless told. hataVer makes chosen drawings fail with
+// the printer error.
 
 #include "common/YazıcıNesnesi.h"
 
@@ -27,7 +28,8 @@ struct Çizim
 class KayıtYazıcısı : public YazıcıNesnesi
 {
 public:
-    explicit KayıtYazıcısı(QSizeF alan = QSizeF(210, 297), qreal satırYüksekliği = 4);
+    explicit KayıtYazıcısı(QSizeF alan = QSizeF(210, 297), qreal satırYüksekliği = 4,
+                           bool boyutaGöre = false);
 
     std::vector<Çizim> çizimler;
     std::function<bool(const Çizim&)> hataVer;
@@ -43,7 +45,7 @@ protected:
     void ÇizgiÇiz(QPointF baş, QPointF son) override;
     void DikdörtgenÇiz(QPointF köşe1, QPointF köşe2) override;
     qreal MetinÖlç(const QString& metin) override;
-    qreal SatırYüksekliğiÖlç() override { return satırYüksekliği_; }
+    qreal SatırYüksekliğiÖlç() override;
     QSizeF AlanÖlç() override { return alan_; }
     void BelgeyiKapat() override;
 
@@ -51,4 +53,5 @@ private:
     void Kaydet(Çizim çizim);
     QSizeF alan_;
     qreal satırYüksekliği_;
+    bool boyutaGöre_;
 };

@@ -1,6 +1,7 @@
 // The sheet's layout on the recording printer (line height 4 mm, 2 mm a letter, 2.5 mm in
 // bold, A4 printable area 210 x 297): every position of the worked example, the rows of each
-// month length, the Sunday and holiday marks, the hours block and the error handling.
+// month length, the font size on shorter paper, the Sunday and holiday marks, the hours block
+// and the error handling.
 
 #include "destek/KayıtYazıcısı.h"
 #include "destek/TestOrtamı.h"
@@ -257,6 +258,33 @@ private Q_SLOTS:
         // The column lines still run to the frame's bottom below the last row.
         for (const Çizim& çizgi : Türden(ç, Çizim::Çizgi))
             QCOMPARE(çizgi.son.y(), 287.0);
+    }
+
+    void kagidaSigar_data()
+    {
+        QTest::addColumn<QSizeF>("alan");
+        QTest::addColumn<bool>("küçülür");
+        QTest::newRow("A4") << QSizeF(210, 288.5) << false;
+        QTest::newRow("A4, geniş kenarlar") << QSizeF(190, 271.6) << true;
+        QTest::newRow("Letter, geniş kenarlar") << QSizeF(190.5, 254) << true;
+    }
+    void kagidaSigar()
+    {
+        QFETCH(QSizeF, alan);
+        QFETCH(bool, küçülür);
+        KayıtYazıcısı y(alan, 3.26, true);
+        QVERIFY(İmzaFöyü(y, Bilgiler(1, 2024)).Yazdır());
+        const std::vector<Çizim> ç = y.Belge(0);
+        const qreal alt = Türden(ç, Çizim::Dikdörtgen)[1].son.y();
+        const float h = y.SatırYüksekliği();
+        const std::vector<Çizim> çubuklar = SatırÇubukları(ç);
+        QCOMPARE(çubuklar.size(), size_t(31));
+        QVERIFY(çubuklar.back().son.y() < alt);
+        // The default size stays wherever the rows fit; a smaller one only as small as needed.
+        QCOMPARE(h < 3.26f, küçülür);
+        QVERIFY(!küçülür || çubuklar.back().son.y() > alt - 2);
+        for (const Çizim& metin : Türden(ç, Çizim::Metin))
+            QVERIFY(metin.baş.y() + h < alt);
     }
 
     void pazarVeTatil()
