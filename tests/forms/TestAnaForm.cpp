@@ -1,18 +1,17 @@
-// The main window driven by keys and the mouse on a test database: the department chooser, the
-// staff list and its marks, the search, the deletion, the print checks, the stored position and
-// the month's holiday set.
+// The main window driven by keys and the mouse on a test database: the opening period, the
+// department chooser and the list, the search, the deletion, the checks before a print run, the
+// dialogs its buttons open, the wheel, the stored position and the month's holiday set.
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "controls/DüğmeliKutu.h"
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
+#include "destek/AnaFormTesti.h"
 #include "destek/TestOrtamı.h"
 #include "destek/TestTekerleği.h"
-#include "forms/AnaForm.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -26,69 +25,18 @@ void Yaz(QWidget* hedef, const QString& metin)
         QTest::sendKeyEvent(QTest::Click, hedef, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-void Tıkla(QListWidget* liste, int satır)
+QStringList L(const char* virgüllü)
 {
-    const QRect alan = liste->visualItemRect(liste->item(satır));
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, alan.center());
-}
-
-QStringList Öğeler(const QComboBox* kutu)
-{
-    QStringList s;
-    for (int i = 0; i < kutu->count(); ++i)
-        s << kutu->itemText(i);
-    return s;
-}
-
-QStringList Öğeler(const QListWidget* liste)
-{
-    QStringList s;
-    for (int i = 0; i < liste->count(); ++i)
-        s << liste->item(i)->text();
-    return s;
-}
-
-QStringList Metinler(std::initializer_list<const char*> metinler)
-{
-    QStringList s;
-    for (const char* m : metinler)
-        s << QString::fromUtf8(m);
-    return s;
-}
-
-QList<bool> İşaretler(const QListWidget* liste)
-{
-    QList<bool> s;
-    for (int i = 0; i < liste->count(); ++i)
-        s << (liste->item(i)->checkState() == Qt::Checked);
-    return s;
-}
-
-void TatilEkle(const QDate& gün)
-{
-    TabloKümesi tablo = Veritabanı.TabloAç(QStringLiteral("TatilTarihleriTablosu"));
-    tablo.YeniEkle();
-    tablo.AlanıAyarla(QStringLiteral("TatilTarihi"), gün);
-    tablo.Güncelle();
-    tablo.Kapat();
+    return QString::fromUtf8(virgüllü).split(QLatin1Char(','));
 }
 } // namespace
 
-class TestAnaForm : public QObject
+class TestAnaForm : public AnaFormTesti
 {
     Q_OBJECT
 
     std::unique_ptr<TestOrtamı> ortam;
-    std::unique_ptr<AnaForm> form;
 
-    template <class T> T* D(const char* ad) const
-    {
-        T* d = form->findChild<T*>(QString::fromUtf8(ad));
-        if (!d)
-            qFatal("denetim yok: %s", ad);
-        return d;
-    }
-    QListWidget* Liste() const { return D<QListWidget>("PersonelListesi"); }
     QComboBox* Servis() const { return D<QComboBox>("ServisSeçKutusu"); }
     QString Kutu(const char* ad) const { return D<QLineEdit>(ad)->text(); }
     QStringList Kutular() const
@@ -96,7 +44,18 @@ class TestAnaForm : public QObject
         return {Kutu("SiciliKutusu"), Kutu("AdıSoyadıKutusu"), Kutu("ÜnvanıKutusu"),
                 Kutu("ServisiKutusu"), Kutu("SıraNoKutusu")};
     }
-
+    QStringList Öğeler() const
+    {
+        QStringList s;
+        for (int i = 0; i < Liste()->count(); ++i)
+            s << Liste()->item(i)->text();
+        return s;
+    }
+    void Tıkla(int satır)
+    {
+        const QRect alan = Liste()->visualItemRect(Liste()->item(satır));
+        QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {}, alan.center());
+    }
     void Ekle(int sicil, const char* ad, const char* servis, const char* sıra)
     {
         ortam->Çalıştır(Deyim::PersonelEkle(QString::number(sicil), QString::fromUtf8(ad),
@@ -111,23 +70,16 @@ class TestAnaForm : public QObject
     }
     void ServisSeç(const char* ad)
     {
-        const int i = Servis()->findText(QString::fromUtf8(ad));
-        QVERIFY(i >= 0);
         QTest::keyClick(form.get(), Qt::Key_V, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), Servis());
         QTest::keyClick(Servis(), Qt::Key_Home);
-        for (int k = 0; k < i; ++k)
+        while (Servis()->currentText() != QString::fromUtf8(ad))
             QTest::keyClick(Servis(), Qt::Key_Down);
-        QCOMPARE(Servis()->currentIndex(), i);
     }
-    void Bul(const QString& metin)
+    void Sil(int satır)
     {
-        QTest::keyClick(form.get(), Qt::Key_P, Qt::AltModifier);
-        QLineEdit* bul = D<QLineEdit>("BulKutusu");
-        QCOMPARE(QApplication::focusWidget(), bul);
-        bul->selectAll();
-        QTest::keyClick(bul, Qt::Key_Backspace);
-        Yaz(bul, metin);
+        Tıkla(satır);
+        ortam->yanıtlar.push_back(Yanıt::Evet);
+        QTest::mouseClick(D<QPushButton>("SilDüğmesi"), Qt::LeftButton);
     }
 
 private Q_SLOTS:
@@ -144,239 +96,268 @@ private Q_SLOTS:
         ortam.reset();
     }
 
-    void bosTablo()
+    // Today's month and year; a year beyond the box's range is reported and the first one taken.
+    void acilistakiDonem_data()
     {
+        QTest::addColumn<QDate>("bugün");
+        QTest::addColumn<int>("yıl");
+        QTest::addColumn<QString>("ay");
+        QTest::addColumn<QString>("hata");
+        QTest::newRow("2024") << QDate(2024, 3, 15) << 2024 << "MART" << QString();
+        QTest::newRow("2060") << QDate(2060, 5, 2) << 2020 << "MAYIS"
+                              << "Hata Kodu: 380";
+    }
+    void acilistakiDonem()
+    {
+        QFETCH(QDate, bugün);
+        ortam->SaatiAyarla(QDateTime(bugün, QTime(9, 0)));
         Aç();
+        QTEST(int(D<DüğmeliKutu>("YılKutusu")->Value()), "yıl");
+        QTEST(D<QComboBox>("AyKutusu")->currentText(), "ay");
+        QFETCH(QString, hata);
+        QCOMPARE(ortam->gösterilen.size(), size_t(!hata.isEmpty()));
+        QVERIFY(hata.isEmpty() || ortam->gösterilen[0].metin.contains(hata));
         QCOMPARE(form->windowTitle(), ProgramBaşlığı);
-        QCOMPARE(form->size(), QSize(634, 448));
-        QCOMPARE(form->windowFlags() & Qt::WindowMaximizeButtonHint, Qt::WindowFlags());
-        QCOMPARE(Öğeler(Servis()), QStringList{QStringLiteral("Tümü")});
-        QCOMPARE(Servis()->currentIndex(), 0);
-        QCOMPARE(Liste()->count(), 0);
-        QCOMPARE(Kutular(), QStringList(5));
-        QCOMPARE(D<QComboBox>("AyKutusu")->currentText(), QStringLiteral("MART"));
-        QCOMPARE(D<DüğmeliKutu>("YılKutusu")->Value(), 2024);
-
-        QTest::mouseClick(D<QPushButton>("YazdırDüğmesi"), Qt::LeftButton);
-        QCOMPARE(ortam->gösterilen.size(), size_t(1));
-        QCOMPARE(ortam->gösterilen[0].metin,
-                 QStringLiteral("Lütfen, listeden bir personel seçiniz!"));
-        QCOMPARE(ortam->gösterilen[0].simge, MesajSimgesi::Bilgi);
-        QCOMPARE(QApplication::focusWidget(), Liste());
     }
 
-    void sekmeSirasi()
-    {
-        Aç();
-        const char* sıra[] = {"ServisSeçKutusu", "PersonelListesi", "BulKutusu",
-                              "EkleDüğmesi",     "DeğiştirDüğmesi", "MesaiSüresiBelirlemeDüğmesi",
-                              "SilDüğmesi",      "HakkındaDüğmesi"};
-        Servis()->setFocus();
-        for (const char* ad : sıra) {
-            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromUtf8(ad));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        QVERIFY(D<DüğmeliKutu>("YılKutusu")->isAncestorOf(QApplication::focusWidget()));
-        QTest::keyClick(form.get(), Qt::Key_L, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), Liste());
-    }
-
-    void servislerVeSiraNumaralari()
+    // Departments in Turkish order, a department named "tümü" shows everyone, people by order
+    // number (none first); a click shows the record, a missing order number as empty.
+    void servislerVeListe()
     {
         Ekle(1, "Cem On", "Yazı İşleri", "10");
         Ekle(2, "Cem İki", "Çevre", "2");
         Ekle(3, "Cem Bir", "Işık", "1");
-        Ekle(4, "Cem Dört", "İnsan", "");
         Ekle(5, "Cem Beş", "cadde", "3");
         Ekle(6, "Cem Altı", "tümü", "20");
         Ekle(7, "Cem Yedi", "Çevre", "1");
+        ortam->Çalıştır(QStringLiteral("INSERT INTO PersonelBilgileriTablosu (Sicili, AdiSoyadi, "
+                                       "Unvani, Servisi) VALUES (77, 'Oya Su', 'Şef', 'İnsan')"));
         Aç();
-        QCOMPARE(Öğeler(Servis()),
-                 Metinler({"Tümü", "cadde", "Çevre", "Işık", "İnsan", "tümü", "Yazı İşleri"}));
-        QCOMPARE(Öğeler(Liste()), Metinler({"Cem Dört", "Cem Bir", "Cem Yedi", "Cem İki", "Cem Beş",
-                                            "Cem On", "Cem Altı"}));
-
+        QStringList servisler;
+        for (int i = 0; i < Servis()->count(); ++i)
+            servisler << Servis()->itemText(i);
+        QCOMPARE(servisler, L("Tümü,cadde,Çevre,Işık,İnsan,tümü,Yazı İşleri"));
+        QCOMPARE(Öğeler(), L("Oya Su,Cem Bir,Cem Yedi,Cem İki,Cem Beş,Cem On,Cem Altı"));
         ServisSeç("Çevre");
-        QCOMPARE(Öğeler(Liste()), Metinler({"Cem Yedi", "Cem İki"}));
+        QCOMPARE(Öğeler(), L("Cem Yedi,Cem İki"));
         QCOMPARE(Liste()->currentRow(), -1);
-        QCOMPARE(Kutular(), QStringList(5));
-
         ServisSeç("tümü");
         QCOMPARE(Liste()->count(), 7);
-
-        // A click shows the record; an empty order number shows empty.
-        Tıkla(Liste(), 0);
-        QCOMPARE(Kutular(), Metinler({"4", "Cem Dört", "Memur", "İnsan", ""}));
-        QCOMPARE(İşaretler(Liste()), QList<bool>(7, false));
+        Tıkla(0);
+        QCOMPARE(Kutular(), L("77,Oya Su,Şef,İnsan,"));
+        QVERIFY(!İşaretli(0));
     }
 
-    void bosSiraNumarasi()
-    {
-        TabloKümesi tablo = Veritabanı.TabloAç(QStringLiteral("PersonelBilgileriTablosu"));
-        tablo.YeniEkle();
-        tablo.AlanıAyarla(QStringLiteral("Sicili"), 77);
-        tablo.AlanıAyarla(QStringLiteral("AdiSoyadi"), QStringLiteral("Oya Su"));
-        tablo.AlanıAyarla(QStringLiteral("Unvani"), QStringLiteral("Şef"));
-        tablo.AlanıAyarla(QStringLiteral("Servisi"), QStringLiteral("Arşiv"));
-        tablo.Güncelle();
-        tablo.Kapat();
-        Aç();
-        Tıkla(Liste(), 0);
-        QCOMPARE(Kutular(), Metinler({"77", "Oya Su", "Şef", "Arşiv", ""}));
-    }
-
-    // A record removed behind the window's back cannot be shown: the error is reported and the
-    // window goes on.
+    // A record removed behind the window's back cannot be shown: the error is reported, nobody
+    // is shown, and the window goes on.
     void kaybolanKayit()
     {
         Ekle(1, "Ali Bir", "A", "1");
         Aç();
         ortam->Çalıştır(Deyim::PersoneliSil(1));
-        Tıkla(Liste(), 0);
+        Tıkla(0);
         QCOMPARE(ortam->gösterilen.size(), size_t(1));
         QCOMPARE(ortam->gösterilen[0].başlık, QStringLiteral("Hata oluştu!"));
+        QCOMPARE(Kutular(), QStringList(5));
         QCOMPARE(Liste()->currentRow(), 0);
     }
 
-    void aramaVeIsaretler()
+    // The first entry beginning with the text, by Turkish case rules, or none with empty boxes;
+    // the marks stay.
+    void arama_data()
     {
-        Ekle(1, "Zeynep Kaya", "A", "1");
-        Ekle(2, "ahmet Yıldız", "A", "2");
-        Ekle(3, "Ahmet Işık", "A", "3");
-        Ekle(4, "İsmail Öz", "A", "4");
-        Ekle(5, "ılgaz Tan", "A", "5");
+        QTest::addColumn<QString>("metin");
+        QTest::addColumn<int>("silinen");
+        QTest::addColumn<int>("satır");
+        QTest::newRow("AH") << "AH" << 0 << 1;
+        QTest::newRow("ahmet ı") << "ahmet ı" << 0 << 2;
+        QTest::newRow("is") << "is" << 0 << 3;
+        QTest::newRow("IL") << "IL" << 0 << 4;
+        QTest::newRow("il") << "il" << 0 << -1;
+        QTest::newRow("zex") << "zex" << 0 << -1;
+        QTest::newRow("silindi") << "ze" << 2 << -1;
+    }
+    void arama()
+    {
+        QFETCH(QString, metin);
+        QFETCH(int, silinen);
+        QFETCH(int, satır);
+        const char* const adlar[] = {"Zeynep Kaya", "ahmet Yıldız", "Ahmet Işık", "İsmail Öz",
+                                     "ılgaz"};
+        for (int i = 0; i < 5; ++i)
+            Ekle(i + 1, adlar[i], "A", qPrintable(QString::number(i + 1)));
         Aç();
-        // Marks on the first and the last entry, by Space on the current entry.
+        İşaretle(0);
+        İşaretle(4);
+        QTest::keyClick(form.get(), Qt::Key_P, Qt::AltModifier);
+        QLineEdit* bul = D<QLineEdit>("BulKutusu");
+        QCOMPARE(QApplication::focusWidget(), bul);
+        Yaz(bul, metin);
+        for (int i = 0; i < silinen; ++i)
+            QTest::keyClick(bul, Qt::Key_Backspace);
+        QCOMPARE(Liste()->currentRow(), satır);
+        QCOMPARE(Kutu("AdıSoyadıKutusu"), satır < 0 ? QString() : Liste()->item(satır)->text());
+        QVERIFY(İşaretli(0) && !İşaretli(1) && !İşaretli(3) && İşaretli(4));
+    }
+
+    // Mark all and unmark all leave the current entry and the record shown.
+    void tumunuIsaretle()
+    {
+        Ekle(1, "Ali Bir", "A", "1");
+        Ekle(2, "Ali İki", "A", "2");
+        Aç();
         QTest::keyClick(form.get(), Qt::Key_L, Qt::AltModifier);
-        Tıkla(Liste(), 0);
-        QTest::keyClick(Liste(), Qt::Key_Space);
-        Tıkla(Liste(), 4);
-        QTest::keyClick(Liste(), Qt::Key_Space);
-        const QList<bool> işaretler{true, false, false, false, true};
-        QCOMPARE(İşaretler(Liste()), işaretler);
-
-        Bul(QStringLiteral("AH"));
-        QCOMPARE(Liste()->currentRow(), 1);
-        QCOMPARE(Kutu("AdıSoyadıKutusu"), QStringLiteral("ahmet Yıldız"));
-        Bul(QStringLiteral("ahmet ı"));
-        QCOMPARE(Liste()->currentRow(), 2);
-        Bul(QStringLiteral("is"));
-        QCOMPARE(Liste()->currentRow(), 3);
-        Bul(QStringLiteral("IL"));
-        QCOMPARE(Liste()->currentRow(), 4);
-        Bul(QStringLiteral("il"));
+        QCOMPARE(QApplication::focusWidget(), Liste());
         QCOMPARE(Liste()->currentRow(), -1);
-        QCOMPARE(Kutular(), QStringList(5));
-
-        Bul(QStringLiteral("ze"));
-        QCOMPARE(Liste()->currentRow(), 0);
-        Yaz(D<QLineEdit>("BulKutusu"), QStringLiteral("x"));
-        QCOMPARE(Liste()->currentRow(), -1);
-        QCOMPARE(Kutular(), QStringList(5));
-        Bul(QStringLiteral("ze"));
-        QTest::keyClick(D<QLineEdit>("BulKutusu"), Qt::Key_Backspace);
-        QTest::keyClick(D<QLineEdit>("BulKutusu"), Qt::Key_Backspace);
-        QCOMPARE(Liste()->currentRow(), -1);
-        QCOMPARE(Kutular(), QStringList(5));
-        QCOMPARE(İşaretler(Liste()), işaretler);
-
-        // Mark all and unmark all leave the current entry and the record shown.
-        Bul(QStringLiteral("İs"));
+        Tıkla(1);
         QTest::mouseClick(D<QPushButton>("ListeyiSeçDüğmesi"), Qt::LeftButton);
-        QCOMPARE(İşaretler(Liste()), QList<bool>(5, true));
-        QCOMPARE(Liste()->currentRow(), 3);
-        QCOMPARE(Kutu("SiciliKutusu"), QStringLiteral("4"));
+        QVERIFY(İşaretli(0) && İşaretli(1));
+        QCOMPARE(Kutu("SiciliKutusu"), QStringLiteral("2"));
         QTest::mouseClick(D<QPushButton>("SeçimiTemizleDüğmesi"), Qt::LeftButton);
-        QCOMPARE(İşaretler(Liste()), QList<bool>(5, false));
-        QCOMPARE(Liste()->currentRow(), 3);
+        QVERIFY(!İşaretli(0) && !İşaretli(1));
+        QCOMPARE(Liste()->currentRow(), 1);
     }
 
     void silme()
     {
-        Ekle(1, "Ali Bir", "A", "1");
-        Ekle(2, "Ali İki", "A", "2");
-        Ekle(3, "Ali Üç", "A", "3");
-        Ekle(4, "Ali Dört", "A", "4");
+        for (int i = 1; i <= 4; ++i)
+            Ekle(i, qPrintable(QStringLiteral("Ali %1").arg(i)), "A",
+                 qPrintable(QString::number(i)));
         Ekle(5, "Tek Kişi", "B", "1");
         Aç();
         ServisSeç("A");
         QPushButton* sil = D<QPushButton>("SilDüğmesi");
-
         // No current entry: nothing is asked.
         QTest::mouseClick(sil, Qt::LeftButton);
         QVERIFY(ortam->gösterilen.empty());
-
         // No: nothing changes and the focus stays on the button.
-        Tıkla(Liste(), 1);
+        Tıkla(1);
         QTest::mouseClick(sil, Qt::LeftButton);
         QCOMPARE(ortam->gösterilen.size(), size_t(1));
         const Mesaj soru = ortam->gösterilen[0];
         QCOMPARE(soru.metin,
-                 QStringLiteral("Ali İki adlı personeli SİLMEK istediğinizden emin misiniz?"));
-        QCOMPARE(soru.simge, MesajSimgesi::Soru);
-        QCOMPARE(soru.düğmeler, MesajDüğmeleri::EvetHayır);
+                 QStringLiteral("Ali 2 adlı personeli SİLMEK istediğinizden emin misiniz?"));
+        QVERIFY(soru.simge == MesajSimgesi::Soru && soru.düğmeler == MesajDüğmeleri::EvetHayır);
         QCOMPARE(soru.varsayılan, Yanıt::Hayır);
         QCOMPARE(Liste()->count(), 4);
         QCOMPARE(QApplication::focusWidget(), sil);
-
         // The first entry: the new first becomes current.
-        Tıkla(Liste(), 0);
-        ortam->yanıtlar.push_back(Yanıt::Evet);
-        QTest::mouseClick(sil, Qt::LeftButton);
-        QCOMPARE(Öğeler(Liste()), Metinler({"Ali İki", "Ali Üç", "Ali Dört"}));
+        Sil(0);
+        QCOMPARE(Öğeler(), L("Ali 2,Ali 3,Ali 4"));
         QCOMPARE(Liste()->currentRow(), 0);
-        QCOMPARE(Kutu("AdıSoyadıKutusu"), QStringLiteral("Ali İki"));
         QCOMPARE(QApplication::focusWidget(), Liste());
         QVERIFY(Veritabanı.KayıtKümesiAç(Deyim::PersonelAyrıntısı(1)).EOF_());
-
-        // A later one: its predecessor becomes current.
-        Tıkla(Liste(), 2);
-        ortam->yanıtlar.push_back(Yanıt::Evet);
-        QTest::mouseClick(sil, Qt::LeftButton);
-        QCOMPARE(Öğeler(Liste()), Metinler({"Ali İki", "Ali Üç"}));
-        QCOMPARE(Liste()->currentRow(), 1);
-        QCOMPARE(Kutu("SiciliKutusu"), QStringLiteral("3"));
-
+        // A later one: its predecessor becomes current, not its successor.
+        Sil(1);
+        QCOMPARE(Öğeler(), L("Ali 2,Ali 4"));
+        QCOMPARE(Liste()->currentRow(), 0);
+        QCOMPARE(Kutu("SiciliKutusu"), QStringLiteral("2"));
         // The only entry: the boxes empty, the chooser reloaded with nothing selected.
         ServisSeç("B");
-        Tıkla(Liste(), 0);
-        ortam->yanıtlar.push_back(Yanıt::Evet);
-        QTest::mouseClick(sil, Qt::LeftButton);
+        Sil(0);
         QCOMPARE(Liste()->count(), 0);
         QCOMPARE(Kutular(), QStringList(5));
-        QCOMPARE(Öğeler(Servis()), Metinler({"Tümü", "A"}));
+        QCOMPARE(Servis()->count(), 2);
         QCOMPARE(Servis()->currentIndex(), -1);
     }
 
-    // However the list gets the focus, no entry becomes current by itself; the first key makes
-    // one current and selected.
-    void listeOdakAlincaSecmez_data()
+    // Each refusal says why and sends the focus where it can be mended. The list, given the
+    // focus, makes no entry current by itself; the first key does.
+    void yazdirmaDenetimleri_data()
     {
-        QTest::addColumn<bool>("uyarıyla");
-        QTest::addColumn<int>("tuş");
-        QTest::addColumn<int>("satır");
-        QTest::newRow("yazdır uyarısı, Home") << true << int(Qt::Key_Home) << 0;
-        QTest::newRow("Alt+L, End") << false << int(Qt::Key_End) << 2;
+        QTest::addColumn<bool>("işaretli");
+        QTest::addColumn<bool>("kurum");
+        QTest::addColumn<QString>("metin");
+        QTest::addColumn<QString>("odak");
+        QTest::newRow("işaretsiz") << false << true << "Lütfen, listeden bir personel seçiniz!"
+                                   << "PersonelListesi";
+        QTest::newRow("kurumsuz") << true << false << "Lütfen, \"Kurum Adı\" giriniz!"
+                                  << "KurumAdıGirişiDüğmesi";
+        QTest::newRow("yazıcısız") << true << true
+                                   << "Bilgisayarınızda yüklü bir YAZICI yok!\r\n\r\nLütfen, bir "
+                                      "yazıcı yükleyip tekrar deneyiniz."
+                                   << "YazdırDüğmesi";
     }
-    void listeOdakAlincaSecmez()
+    void yazdirmaDenetimleri()
     {
-        QFETCH(bool, uyarıyla);
-        QFETCH(int, tuş);
-        QFETCH(int, satır);
-        for (int i = 1; i <= 3; ++i)
-            Ekle(i, "Ali", "A", "");
+        QFETCH(bool, işaretli);
+        QFETCH(bool, kurum);
+        QFETCH(QString, metin);
+        Ekle(1, "Ali Bir", "A", "1");
+        Ekle(2, "Veli İki", "A", "2");
+        if (kurum)
+            ortam->Çalıştır(QStringLiteral("INSERT INTO KurumTablosu VALUES ('Velnora')"));
         Aç();
-        if (uyarıyla)
-            QTest::mouseClick(D<QPushButton>("YazdırDüğmesi"), Qt::LeftButton);
-        else
-            QTest::keyClick(form.get(), Qt::Key_L, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), Liste());
-        QCOMPARE(Liste()->currentRow(), -1);
-        QCOMPARE(Kutular(), QStringList(5));
-        QTest::keyClick(Liste(), Qt::Key(tuş));
-        QCOMPARE(Liste()->currentRow(), satır);
-        QVERIFY(Liste()->item(satır)->isSelected());
-        QCOMPARE(Kutu("SiciliKutusu"), QString::number(satır + 1));
+        YazıcıVar = !(işaretli && kurum);
+        if (işaretli)
+            QTest::mouseClick(D<QPushButton>("ListeyiSeçDüğmesi"), Qt::LeftButton);
+        QTest::mouseClick(D<QPushButton>("YazdırDüğmesi"), Qt::LeftButton);
+        QCOMPARE(ortam->gösterilen.size(), size_t(1));
+        QCOMPARE(ortam->gösterilen[0].metin, metin);
+        QCOMPARE(ortam->gösterilen[0].simge, YazıcıVar ? MesajSimgesi::Bilgi : MesajSimgesi::Ünlem);
+        QTEST(QApplication::focusWidget()->objectName(), "odak");
+        if (!işaretli) {
+            QCOMPARE(Liste()->currentRow(), -1);
+            QTest::keyClick(Liste(), Qt::Key_End);
+            QVERIFY(Liste()->item(1)->isSelected());
+            QCOMPARE(Kutu("SiciliKutusu"), QStringLiteral("2"));
+        }
+    }
+
+    // The buttons open their dialogs modally, owned by the main window: the edit dialog with the
+    // record shown, only when there is a current entry; the holiday calendar on the first day of
+    // the chosen month.
+    void pencereler_data()
+    {
+        QTest::addColumn<QString>("düğme");
+        QTest::addColumn<int>("satır");
+        QTest::addColumn<QString>("başlık");
+        QTest::addColumn<QString>("adı");
+        QTest::newRow("ekle") << "EkleDüğmesi" << -1 << "Yeni Personel Ekleme"
+                              << "";
+        QTest::newRow("değiştir") << "DeğiştirDüğmesi" << 0 << "Personel Bilgilerini Değiştir"
+                                  << "Ali Bir";
+        QTest::newRow("değiştir, seçisiz") << "DeğiştirDüğmesi" << -1 << ""
+                                           << "";
+        QTest::newRow("mesai") << "MesaiSüresiBelirlemeDüğmesi" << -1 << "Mesai Süresi Belirleme"
+                               << "";
+        QTest::newRow("kurum") << "KurumAdıGirişiDüğmesi" << -1 << "Kurum Bilgisi Girişi"
+                               << "";
+        QTest::newRow("hakkında") << "HakkındaDüğmesi" << -1 << "Hakkında"
+                                  << "";
+        QTest::newRow("tatil") << "TatilBelirleDüğmesi" << -1 << "Tatil Tarihleri"
+                               << "";
+    }
+    void pencereler()
+    {
+        QFETCH(QString, düğme);
+        QFETCH(int, satır);
+        Ekle(1, "Ali Bir", "A", "1");
+        Aç();
+        if (satır >= 0)
+            Tıkla(satır);
+        QString başlık;
+        QString adı;
+        QWidget* sahip = nullptr;
+        QDate tarih;
+        QTimer::singleShot(0, this, [&] {
+            if (QWidget* pencere = QApplication::activeModalWidget()) {
+                başlık = pencere->windowTitle();
+                sahip = pencere->parentWidget();
+                tarih = SeçilenTarih;
+                if (auto* kutu = pencere->findChild<QLineEdit*>(QStringLiteral("AdıSoyadıKutusu")))
+                    adı = kutu->text();
+                pencere->close();
+            }
+        });
+        QTest::mouseClick(form->findChild<QPushButton*>(düğme), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QTEST(başlık, "başlık");
+        QTEST(adı, "adı");
+        QWidget* const ana = başlık.isEmpty() ? nullptr : form.get();
+        QCOMPARE(sahip, ana);
+        QVERIFY(düğme != QStringLiteral("TatilBelirleDüğmesi") || tarih == QDate(2024, 3, 1));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     // The wheel turns only the control that holds the focus, one step a notch; over any other
@@ -408,11 +389,9 @@ private Q_SLOTS:
         QFETCH(QString, odak);
         QFETCH(QString, yazılan);
         QFETCH(QString, hedef);
-        QFETCH(int, beklenen);
-        QFETCH(bool, uyarı);
         Ekle(1, "Ali Bir", "A", "1");
         Ekle(2, "Veli İki", "B", "2");
-        TatilEkle(QDate(2023, 3, 10));
+        ortam->Çalıştır(QStringLiteral("INSERT INTO TatilTarihleriTablosu VALUES (#3/10/2023#)"));
         Aç();
         DüğmeliKutu* yıl = D<DüğmeliKutu>("YılKutusu");
         form->findChild<QWidget*>(odak)->setFocus();
@@ -423,24 +402,13 @@ private Q_SLOTS:
         QWidget* const odaktaki = QApplication::focusWidget();
         auto* kutu = form->findChild<QComboBox*>(hedef);
         TekerleğiÇevir(kutu ? static_cast<QWidget*>(kutu) : yıl->DeğerDeğiştirDüğmesi(), -1);
-        QCOMPARE(kutu ? kutu->currentIndex() : int(yıl->Value()), beklenen);
+        QTEST(kutu ? kutu->currentIndex() : int(yıl->Value()), "beklenen");
         QCOMPARE(QApplication::focusWidget(), odaktaki);
-        QCOMPARE(ortam->gösterilen.size(), size_t(uyarı));
+        QTEST(!ortam->gösterilen.empty(), "uyarı");
         QCOMPARE(form->Tatiller.size(), size_t(yıl->Value() == 2023));
     }
 
-    void tumuSeciliykenServisKalir()
-    {
-        Ekle(1, "Ali Bir", "A", "1");
-        Ekle(2, "Veli İki", "B", "2");
-        Aç();
-        Tıkla(Liste(), 1);
-        ortam->yanıtlar.push_back(Yanıt::Evet);
-        QTest::mouseClick(D<QPushButton>("SilDüğmesi"), Qt::LeftButton);
-        QCOMPARE(Öğeler(Liste()), Metinler({"Ali Bir"}));
-        QCOMPARE(Öğeler(Servis()), Metinler({"Tümü", "A", "B"}));
-    }
-
+    // Centred at first; Esc closes, storing the position in twips, where the next start opens.
     void konum()
     {
         Aç();
@@ -449,198 +417,70 @@ private Q_SLOTS:
         form->move(123, 77);
         QTest::keyClick(D<QLineEdit>("BulKutusu"), Qt::Key_Escape);
         QVERIFY(!form->isVisible());
-        {
-            QSettings ayarlar(QStringLiteral("Velnora"), QStringLiteral("Tessaro"));
-            QCOMPARE(ayarlar.value(QStringLiteral("Ayarlar/Sol Bosluk")).toString(),
-                     QStringLiteral("1845"));
-            QCOMPARE(ayarlar.value(QStringLiteral("Ayarlar/Ust Bosluk")).toString(),
-                     QStringLiteral("1155"));
-        }
+        QSettings ayarlar(QStringLiteral("Velnora"), QStringLiteral("Tessaro"));
+        QCOMPARE(ayarlar.value(QStringLiteral("Ayarlar/Sol Bosluk")).toString(),
+                 QStringLiteral("1845"));
+        QCOMPARE(ayarlar.value(QStringLiteral("Ayarlar/Ust Bosluk")).toString(),
+                 QStringLiteral("1155"));
         Aç();
         QCOMPARE(form->pos(), QPoint(123, 77));
     }
 
+    // An unreadable edge is reported and left as designed, the other one still taken; "No" ends
+    // the program, and closing afterwards stores nothing.
     void bozukKonum()
     {
-        {
-            QSettings ayarlar(QStringLiteral("Velnora"), QStringLiteral("Tessaro"));
-            ayarlar.setValue(QStringLiteral("Ayarlar/Ust Bosluk"), QStringLiteral("yukarı"));
-            ayarlar.setValue(QStringLiteral("Ayarlar/Sol Bosluk"), QStringLiteral("1500"));
-        }
+        QSettings ayarlar(QStringLiteral("Velnora"), QStringLiteral("Tessaro"));
+        ayarlar.setValue(QStringLiteral("Ayarlar/Ust Bosluk"), QStringLiteral("yukarı"));
+        ayarlar.setValue(QStringLiteral("Ayarlar/Sol Bosluk"), QStringLiteral("1500"));
+        ayarlar.sync();
         const QPoint tasarım = AnaForm().pos();
         Aç();
         QCOMPARE(ortam->gösterilen.size(), size_t(1));
-        QCOMPARE(ortam->gösterilen[0].başlık, QStringLiteral("Hata oluştu!"));
         QVERIFY(ortam->gösterilen[0].metin.contains(QStringLiteral("Hata Kodu: 13")));
         QCOMPARE(form->pos(), QPoint(100, tasarım.y()));
-
-        // "No" ends the program: closing afterwards stores nothing.
         form.reset();
-        ortam->gösterilen.clear();
         ortam->yanıtlar.push_back(Yanıt::Hayır);
         form = std::make_unique<AnaForm>();
         form->Yükle();
-        QVERIFY(ortam->bitişKodu.has_value());
-        QVERIFY(!form->isVisible());
+        QVERIFY(ortam->bitişKodu.has_value() && !form->isVisible());
         form->close();
-        QSettings ayarlar(QStringLiteral("Velnora"), QStringLiteral("Tessaro"));
+        ayarlar.sync();
         QCOMPARE(ayarlar.value(QStringLiteral("Ayarlar/Ust Bosluk")).toString(),
                  QStringLiteral("yukarı"));
         QCOMPARE(ayarlar.value(QStringLiteral("Ayarlar/Sol Bosluk")).toString(),
                  QStringLiteral("1500"));
     }
 
-    void yazdirmaDenetimleri()
-    {
-        Ekle(1, "Ali Bir", "A", "1");
-        Aç();
-        QPushButton* yazdır = D<QPushButton>("YazdırDüğmesi");
-        QTest::mouseClick(yazdır, Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), Liste());
-
-        QTest::mouseClick(D<QPushButton>("ListeyiSeçDüğmesi"), Qt::LeftButton);
-        QTest::mouseClick(yazdır, Qt::LeftButton);
-        QCOMPARE(ortam->gösterilen.size(), size_t(2));
-        QCOMPARE(ortam->gösterilen[1].metin, QStringLiteral("Lütfen, \"Kurum Adı\" giriniz!"));
-        QCOMPARE(ortam->gösterilen[1].simge, MesajSimgesi::Bilgi);
-        QCOMPARE(QApplication::focusWidget()->objectName(),
-                 QStringLiteral("KurumAdıGirişiDüğmesi"));
-        QCOMPARE(D<QPushButton>("KurumAdıGirişiDüğmesi")->text(),
-                 QStringLiteral("K&urum Adı Girişi"));
-
-        KurumAdı = QStringLiteral("Velnora");
-        YazıcıVar = false;
-        QTest::mouseClick(yazdır, Qt::LeftButton);
-        QCOMPARE(ortam->gösterilen.size(), size_t(3));
-        QCOMPARE(ortam->gösterilen[2].metin,
-                 QStringLiteral("Bilgisayarınızda yüklü bir YAZICI yok!\r\n\r\nLütfen, bir yazıcı "
-                                "yükleyip tekrar deneyiniz."));
-        QCOMPARE(ortam->gösterilen[2].simge, MesajSimgesi::Ünlem);
-        QCOMPARE(QApplication::focusWidget(), yazdır);
-    }
-
-    void kurumAdiYuklenir()
-    {
-        TabloKümesi tablo = Veritabanı.TabloAç(QStringLiteral("KurumTablosu"));
-        tablo.YeniEkle();
-        tablo.AlanıAyarla(QStringLiteral("KurumAdi"), QStringLiteral("Velnora A.Ş."));
-        tablo.Güncelle();
-        tablo.Kapat();
-        Aç();
-        QCOMPARE(KurumAdı, QStringLiteral("Velnora A.Ş."));
-    }
-
-    // With no current entry the edit button opens nothing; the holiday calendar opens all the
-    // same, on the first day of the chosen month.
-    void seciliKisiOlmadan()
-    {
-        Ekle(1, "Ali Bir", "A", "1");
-        Aç();
-        bool açıldı = false;
-        auto kapat = [&] {
-            if (QWidget* pencere = QApplication::activeModalWidget()) {
-                açıldı = true;
-                pencere->close();
-            }
-        };
-        QTimer::singleShot(0, this, kapat);
-        QTest::mouseClick(D<QPushButton>("DeğiştirDüğmesi"), Qt::LeftButton);
-        QCoreApplication::processEvents();
-        QVERIFY(!açıldı);
-        QTimer::singleShot(0, this, [&] {
-            const QDate açılışta = SeçilenTarih;
-            kapat();
-            QCOMPARE(açılışta, QDate(2024, 3, 1));
-        });
-        QTest::mouseClick(D<QPushButton>("TatilBelirleDüğmesi"), Qt::LeftButton);
-        QCoreApplication::processEvents();
-        QVERIFY(açıldı);
-    }
-
-    // The settings and About buttons open their dialogs modally, owned by the main window;
-    // Esc closes each one.
-    void ayarPencereleriAcilir_data()
-    {
-        QTest::addColumn<QString>("düğme");
-        QTest::addColumn<QString>("başlık");
-        QTest::newRow("mesai") << QStringLiteral("MesaiSüresiBelirlemeDüğmesi")
-                               << QStringLiteral("Mesai Süresi Belirleme");
-        QTest::newRow("kurum") << QStringLiteral("KurumAdıGirişiDüğmesi")
-                               << QStringLiteral("Kurum Bilgisi Girişi");
-        QTest::newRow("hakkında") << QStringLiteral("HakkındaDüğmesi")
-                                  << QStringLiteral("Hakkında");
-    }
-    void ayarPencereleriAcilir()
-    {
-        QFETCH(QString, düğme);
-        QFETCH(QString, başlık);
-        Aç();
-        QWidget* ana = form.get();
-        QString görülenBaşlık;
-        QWidget* sahip = nullptr;
-        QTimer::singleShot(0, this, [&] {
-            if (QWidget* pencere = QApplication::activeModalWidget()) {
-                görülenBaşlık = pencere->windowTitle();
-                sahip = pencere->parentWidget();
-                QTest::keyClick(pencere, Qt::Key_Escape);
-            }
-        });
-        QTest::mouseClick(form->findChild<QPushButton*>(düğme), Qt::LeftButton);
-        QCOMPARE(görülenBaşlık, başlık);
-        QCOMPARE(sahip, ana);
-        QVERIFY(!QApplication::activeModalWidget());
-    }
-
-    void yilSiniriDisinda()
-    {
-        ortam->SaatiAyarla(QDateTime(QDate(2060, 5, 2), QTime(9, 0)));
-        Aç();
-        QCOMPARE(ortam->gösterilen.size(), size_t(1));
-        QVERIFY(ortam->gösterilen[0].metin.contains(QStringLiteral("Hata Kodu: 380")));
-        QCOMPARE(D<DüğmeliKutu>("YılKutusu")->Value(), 2020);
-        QCOMPARE(D<QComboBox>("AyKutusu")->currentText(), QStringLiteral("MAYIS"));
-        QVERIFY(form->isVisible());
-    }
-
+    // The holidays of the chosen month only, rebuilt when the user changes the month or the year.
     void tatiller()
     {
-        for (const QDate& gün : {QDate(2024, 2, 29), QDate(2024, 4, 1), QDate(2024, 4, 2),
-                                 QDate(2024, 11, 30), QDate(2024, 12, 1), QDate(2025, 1, 1),
-                                 QDate(2025, 1, 2), QDate(2025, 12, 25), QDate(2026, 12, 31)})
-            TatilEkle(gün);
+        for (const char* gün : {"2/29/2024", "4/1/2024", "4/2/2024", "11/30/2024", "12/1/2024",
+                                "1/1/2025", "1/2/2025", "12/25/2025", "12/31/2026"})
+            ortam->Çalıştır(QStringLiteral("INSERT INTO TatilTarihleriTablosu VALUES (#%1#)")
+                                .arg(QString::fromUtf8(gün)));
         Aç();
         QCOMPARE(form->Tatiller, std::vector<QDate>{QDate(2024, 4, 1)});
-        for (int gün = 1; gün <= 31; ++gün)
-            QVERIFY(!form->TatilMi(QDate(2024, 3, gün)));
-        QVERIFY(form->TatilMi(QDate(2024, 4, 1)));
-
+        QVERIFY(!form->TatilMi(QDate(2024, 3, 31)) && form->TatilMi(QDate(2024, 4, 1)));
         QComboBox* ay = D<QComboBox>("AyKutusu");
         ay->setFocus();
         QTest::keyClick(ay, Qt::Key_End);
-        QCOMPARE(ay->currentText(), QStringLiteral("ARALIK"));
         QCOMPARE(form->Tatiller, (std::vector<QDate>{QDate(2024, 12, 1), QDate(2025, 1, 1)}));
-
-        // A year set by code while the focus is elsewhere does not rebuild the set.
+        // A year set by code while the focus is elsewhere does not rebuild the set; typed, it does.
         DüğmeliKutu* yıl = D<DüğmeliKutu>("YılKutusu");
         yıl->SetValue(2025);
         QCOMPARE(form->Tatiller.size(), size_t(2));
-
-        // Typed by the user, it does.
-        QLineEdit* yılKutusu = yıl->DeğerKutusu();
-        yılKutusu->setFocus();
-        yılKutusu->selectAll();
-        Yaz(yılKutusu, QStringLiteral("2025"));
-        QCOMPARE(yıl->Value(), 2025);
+        yıl->DeğerKutusu()->setFocus();
+        yıl->DeğerKutusu()->selectAll();
+        Yaz(yıl->DeğerKutusu(), QStringLiteral("2025"));
         QCOMPARE(form->Tatiller, std::vector<QDate>{QDate(2025, 12, 25)});
-        QTest::keyClick(yılKutusu, Qt::Key_Up);
+        QTest::keyClick(yıl->DeğerKutusu(), Qt::Key_Up);
         QCOMPARE(form->Tatiller, std::vector<QDate>{QDate(2026, 12, 31)});
-
         // The down arrow, clicked with the focus elsewhere, brings the focus along.
         ay->setFocus();
         QScrollBar* oklar = yıl->DeğerDeğiştirDüğmesi();
         QTest::mouseClick(oklar, Qt::LeftButton, {},
                           QPoint(oklar->width() / 2, oklar->height() - 3));
-        QCOMPARE(yıl->Value(), 2025);
         QCOMPARE(form->Tatiller, std::vector<QDate>{QDate(2025, 12, 25)});
     }
 };

@@ -31,20 +31,6 @@ bool Koyu(const QImage& sayfa, int x, int y)
     return qGray(sayfa.pixel(x, y)) < 128;
 }
 
-// The dark rows of one column of pixels, from the first to the last.
-std::pair<int, int> KoyuAralık(const QImage& sayfa, int x)
-{
-    int ilk = -1;
-    int son = -1;
-    for (int y = 0; y < sayfa.height(); ++y)
-        if (Koyu(sayfa, x, y)) {
-            if (ilk < 0)
-                ilk = y;
-            son = y;
-        }
-    return {ilk, son};
-}
-
 int Nokta(qreal mm)
 {
     return qRound(mm * NoktaMm);
@@ -84,68 +70,39 @@ private Q_SLOTS:
         QCOMPARE(y.MetinGenişliği(metin), normal);
     }
 
-    void konumKurallari()
+    // Texts move the position along or to the next line; lines and bars end where they were
+    // drawn. A bar of no height is as thick as the pen (3 dots), a text hangs from its position.
+    void konumKalemVeCubuklar()
     {
         QImage sayfa = Sayfa(100, 60);
         YazıcıNesnesi y(&sayfa);
         y.KalemGenişliğiniAyarla(3);
-        y.XAyarla(10);
-        y.YAyarla(12);
-        const QString metin = QStringLiteral("TARİH");
-        const float genişlik = y.MetinGenişliği(metin);
-        y.Yaz(metin);
-        QCOMPARE(y.X(), 10 + genişlik);
-        QCOMPARE(y.Y(), 12.0f);
-        y.SatırYaz(metin);
-        QCOMPARE(y.X(), 0.0f);
-        QCOMPARE(y.Y(), 12 + y.SatırYüksekliği());
-
-        y.Çizgi(5, 5, 20, 30);
-        QCOMPARE(QPointF(y.X(), y.Y()), QPointF(20, 30));
-        y.Çizgi(40, 30);
-        QCOMPARE(QPointF(y.X(), y.Y()), QPointF(40, 30));
-        y.DoluDikdörtgen(50, 10, 60, 10);
-        QCOMPARE(QPointF(y.X(), y.Y()), QPointF(60, 10));
-        y.DoluDikdörtgen(60, 50);
-        QCOMPARE(QPointF(y.X(), y.Y()), QPointF(60, 50));
-        y.BelgeyiBitir();
-
-        // The line drawn from the current position started at the end of the one before.
-        QVERIFY(Koyu(sayfa, Nokta(30), Nokta(30)));
-        QVERIFY(Koyu(sayfa, Nokta(60), Nokta(30)));
-    }
-
-    void kalemVeCubuklar()
-    {
-        QImage sayfa = Sayfa(100, 60);
-        YazıcıNesnesi y(&sayfa);
-        y.KalemGenişliğiniAyarla(3);
-        y.DoluDikdörtgen(10, 20, 90, 20);    // no height: a bar of the pen's width
-        y.DoluDikdörtgen(10, 40, 90, 40.5f); // a solid bar
-        y.Çizgi(95, 5, 95, 55);
         y.XAyarla(10);
         y.YAyarla(2);
-        y.Yaz(QStringLiteral("ÇIKIŞ"));
+        const QString metin = QStringLiteral("TARİH");
+        y.Yaz(metin);
+        QCOMPARE(QPointF(y.X(), y.Y()), QPointF(10 + y.MetinGenişliği(metin), 2));
+        y.SatırYaz(metin);
+        QCOMPARE(QPointF(y.X(), y.Y()), QPointF(0, 2 + y.SatırYüksekliği()));
+        y.Çizgi(95, 5, 95, 30);
+        y.Çizgi(95, 55);
+        QCOMPARE(QPointF(y.X(), y.Y()), QPointF(95, 55));
+        y.DoluDikdörtgen(10, 20, 90, 20);
+        QCOMPARE(QPointF(y.X(), y.Y()), QPointF(90, 20));
+        y.DoluDikdörtgen(10, 40, 90, 40.5f);
         y.BelgeyiBitir();
 
-        const auto [ilk, son] = KoyuAralık(sayfa, Nokta(50));
-        QCOMPARE(son - ilk + 1 >= 3, true);
-        // The zero-height bar: 3 dots around 20 mm.
         int koyu = 0;
         for (int yy = Nokta(15); yy < Nokta(25); ++yy)
             koyu += Koyu(sayfa, Nokta(50), yy);
         QCOMPARE(koyu, 3);
-        QVERIFY(Koyu(sayfa, Nokta(50), Nokta(20)));
-        // The solid bar: filled through, edged with the pen.
         for (int yy = Nokta(40); yy <= Nokta(40.5); ++yy)
             QVERIFY(Koyu(sayfa, Nokta(50), yy));
-        QVERIFY(Koyu(sayfa, Nokta(95), Nokta(30)));
-        QVERIFY(!Koyu(sayfa, Nokta(97), Nokta(30)));
-
-        // The text hangs from its position: ink below 2 mm, none above.
+        // The second line started at the end of the first.
+        QVERIFY(Koyu(sayfa, Nokta(95), Nokta(45)) && !Koyu(sayfa, Nokta(97), Nokta(45)));
         int üstteMürekkep = 0;
         int hücredeMürekkep = 0;
-        for (int x = Nokta(10); x < Nokta(30); ++x) {
+        for (int x = Nokta(10); x < Nokta(20); ++x) {
             for (int yy = 0; yy < Nokta(2); ++yy)
                 üstteMürekkep += Koyu(sayfa, x, yy);
             for (int yy = Nokta(2); yy < Nokta(2 + y.SatırYüksekliği()); ++yy)
