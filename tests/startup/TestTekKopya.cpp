@@ -55,24 +55,11 @@ private Q_SLOTS:
     }
     void cleanupTestCase()
     {
-        if (eskiTmp.isNull())
-            qunsetenv("XDG_RUNTIME_DIR");
-        else
-            qputenv("XDG_RUNTIME_DIR", eskiTmp);
+        eskiTmp.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", eskiTmp);
         kopya.reset();
     }
 
-    void ikinciKopyaSessizceBiter()
-    {
-        auto ilk = Başlat();
-        QTRY_VERIFY_WITH_TIMEOUT(kopya->Dinliyor(başlık), 20000);
-        SessizceBitmeli();
-        QCOMPARE(ilk->state(), QProcess::Running);
-        QVERIFY(kopya->Dinliyor(başlık));
-        ilk->kill();
-        ilk->waitForFinished(5000);
-    }
-
+    // A window of this run, minimised, is the running copy: a later start raises it.
     void kucultulmusPencereOneGelir()
     {
         QWidget çalışan;
@@ -86,37 +73,30 @@ private Q_SLOTS:
         SessizceBitmeli();
 
         QTRY_VERIFY(!çalışan.isMinimized());
-        QVERIFY(çalışan.isVisible());
         QTRY_VERIFY(çalışan.isActiveWindow());
     }
 
-    void baskaBaslikliKopyaBulunmaz()
+    // A copy with another title is not the program; one killed leaves its socket behind, and
+    // neither keeps the next start from running and answering later ones.
+    void baskaBaslikVeCokenKopyaEngelOlmaz()
     {
         QWidget başka;
         başka.setWindowTitle(QStringLiteral("Velnora - Tessaro 1.02"));
         başka.showMinimized();
         TekKopyaKoruması::Dinle(başka.windowTitle(), &başka);
 
-        auto süreç = Başlat();
-        QTRY_VERIFY_WITH_TIMEOUT(kopya->Dinliyor(başlık), 20000);
-        QCOMPARE(süreç->state(), QProcess::Running);
-        QVERIFY(başka.isMinimized());
-        süreç->kill();
-        süreç->waitForFinished(5000);
-    }
-
-    void cokenKopyaninSoketiEngelOlmaz()
-    {
         auto çöken = Başlat();
         QTRY_VERIFY_WITH_TIMEOUT(kopya->Dinliyor(başlık), 20000);
+        QVERIFY(başka.isMinimized());
         çöken->kill();
         QVERIFY(çöken->waitForFinished(5000));
         QVERIFY(!kopya->Dinliyor(başlık));
 
         auto yeni = Başlat();
         QTRY_VERIFY_WITH_TIMEOUT(kopya->Dinliyor(başlık), 20000);
-        QCOMPARE(yeni->state(), QProcess::Running);
         SessizceBitmeli();
+        QCOMPARE(yeni->state(), QProcess::Running);
+        QVERIFY(kopya->Dinliyor(başlık));
         yeni->kill();
         yeni->waitForFinished(5000);
     }
