@@ -19,14 +19,10 @@ class MesaiSuresiTesti : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void degisiklikYoksaHicbirSeyYazilmaz();
-    void yazarakDegistirmekKaydetiAcar();
-    void oklarlaDegistirmekKaydetiAcar();
+    void kapatmakHicbirSeyYazmaz();
+    void degistirmekKaydetiAcar();
     void kaydetIkiSutunuYazipKapatir();
-    void escDegisikligiYazmaz();
-    void sekmeSirasiVeErisimTuslari();
-    void aralikDisiRakamUyariVerir_data();
-    void aralikDisiRakamUyariVerir();
+    void aralikDisiRakamSinirdaKaydedilir();
     void yuklemeHatasi();
     void yazilamayanKayitPencereyiAcikTutar();
 
@@ -92,47 +88,40 @@ void MesaiSuresiTesti::Yaz(QLineEdit* alan, const QString& metin)
     QTest::keyClicks(alan, metin);
 }
 
-void MesaiSuresiTesti::degisiklikYoksaHicbirSeyYazilmaz()
+// Walking through the fields and closing, or Esc after a change, writes nothing.
+void MesaiSuresiTesti::kapatmakHicbirSeyYazmaz()
 {
     const int önce = YazılanSatırlar();
+    {
+        auto pencere = Aç();
+        QCOMPARE(HaftaİçiKutusu()->Text(), QStringLiteral("7"));
+        QCOMPARE(HaftaSonuKutusu()->Text(), QStringLiteral("4"));
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(!KaydetAçık());
+        QTest::mouseClick(Bul("KapatDüğmesi"), Qt::LeftButton);
+        QCOMPARE(form->result(), int(QDialog::Rejected));
+    }
     auto pencere = Aç();
-    QCOMPARE(form->windowTitle(), QStringLiteral("Mesai Süresi Belirleme"));
-    QCOMPARE(HaftaİçiKutusu()->Text(), QStringLiteral("7"));
-    QCOMPARE(HaftaSonuKutusu()->Text(), QStringLiteral("4"));
-    QVERIFY(!KaydetAçık());
-
-    // Walking through the fields changes nothing the user typed.
-    for (int i = 0; i < 4; ++i)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QVERIFY(!KaydetAçık());
-
-    QTest::mouseClick(Bul("KapatDüğmesi"), Qt::LeftButton);
+    Yaz(HaftaİçiKutusu()->DeğerKutusu(), QStringLiteral("2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!form->isVisible());
-    QCOMPARE(form->result(), int(QDialog::Rejected));
     QCOMPARE(YazılanSatırlar(), önce);
     QCOMPARE(SaklıSüreler(), qMakePair(7, 4));
 }
 
-void MesaiSuresiTesti::yazarakDegistirmekKaydetiAcar()
+// Typing, an Up key or an arrow clicked while a button has the focus: each change is the
+// user's and enables "Kaydet", which stays enabled back at the stored value.
+void MesaiSuresiTesti::degistirmekKaydetiAcar()
 {
-    auto pencere = Aç();
-    QLineEdit* alan = HaftaİçiKutusu()->DeğerKutusu();
-    QVERIFY(alan->hasFocus());
-    Yaz(alan, QStringLiteral("5"));
-    QCOMPARE(HaftaİçiKutusu()->Value(), qint16(5));
-    QVERIFY(KaydetAçık());
-
-    // Back to the stored value: the button stays enabled.
-    Yaz(alan, QStringLiteral("7"));
-    QVERIFY(KaydetAçık());
-
-    // Only one character fits.
-    QTest::keyClicks(alan, QStringLiteral("3"));
-    QCOMPARE(alan->text(), QStringLiteral("7"));
-}
-
-void MesaiSuresiTesti::oklarlaDegistirmekKaydetiAcar()
-{
+    {
+        auto pencere = Aç();
+        QLineEdit* alan = HaftaİçiKutusu()->DeğerKutusu();
+        Yaz(alan, QStringLiteral("5"));
+        QVERIFY(KaydetAçık());
+        Yaz(alan, QStringLiteral("7"));
+        QVERIFY(KaydetAçık());
+    }
     {
         auto pencere = Aç();
         QTest::keyClick(HaftaİçiKutusu()->DeğerKutusu(), Qt::Key_Tab);
@@ -140,11 +129,9 @@ void MesaiSuresiTesti::oklarlaDegistirmekKaydetiAcar()
         QCOMPARE(HaftaSonuKutusu()->Value(), qint16(5));
         QVERIFY(KaydetAçık());
     }
-    // An arrow clicked while a button has the focus: the change is still the user's.
     auto pencere = Aç();
     QTest::keyClick(HaftaİçiKutusu()->DeğerKutusu(), Qt::Key_Tab);
     QTest::keyClick(HaftaSonuKutusu()->DeğerKutusu(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), Bul("KapatDüğmesi"));
     QScrollBar* oklar = HaftaİçiKutusu()->DeğerDeğiştirDüğmesi();
     QTest::mouseClick(oklar, Qt::LeftButton, {}, QPoint(oklar->width() / 2, 3));
     QCOMPARE(HaftaİçiKutusu()->Value(), qint16(8));
@@ -169,62 +156,20 @@ void MesaiSuresiTesti::kaydetIkiSutunuYazipKapatir()
     QVERIFY(!KaydetAçık());
 }
 
-void MesaiSuresiTesti::escDegisikligiYazmaz()
+// A digit out of the bounds is refused on leaving; the bound it is set to is what is saved.
+void MesaiSuresiTesti::aralikDisiRakamSinirdaKaydedilir()
 {
-    const int önce = YazılanSatırlar();
-    auto pencere = Aç();
-    Yaz(HaftaİçiKutusu()->DeğerKutusu(), QStringLiteral("2"));
-    QVERIFY(KaydetAçık());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QVERIFY(!form->isVisible());
-    QCOMPARE(form->result(), int(QDialog::Rejected));
-    QCOMPARE(YazılanSatırlar(), önce);
-    QCOMPARE(SaklıSüreler(), qMakePair(7, 4));
-}
-
-void MesaiSuresiTesti::sekmeSirasiVeErisimTuslari()
-{
-    auto pencere = Aç();
-    QTest::keyClick(form, Qt::Key_S, Qt::AltModifier);
-    QVERIFY(HaftaSonuKutusu()->DeğerKutusu()->hasFocus());
-    QTest::keyClick(form, Qt::Key_H, Qt::AltModifier);
-    QVERIFY(HaftaİçiKutusu()->DeğerKutusu()->hasFocus());
-
-    Yaz(HaftaİçiKutusu()->DeğerKutusu(), QStringLiteral("6"));
-    const QList<QWidget*> sıra{HaftaSonuKutusu()->DeğerKutusu(), Bul("KaydetDüğmesi"),
-                               Bul("KapatDüğmesi"), HaftaİçiKutusu()->DeğerKutusu()};
-    for (QWidget* sonraki : sıra) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), sonraki);
-    }
-}
-
-void MesaiSuresiTesti::aralikDisiRakamUyariVerir_data()
-{
-    QTest::addColumn<QString>("rakam");
-    QTest::addColumn<int>("değer");
-    QTest::newRow("0") << QStringLiteral("0") << 1;
-    QTest::newRow("9") << QStringLiteral("9") << 8;
-}
-
-void MesaiSuresiTesti::aralikDisiRakamUyariVerir()
-{
-    QFETCH(QString, rakam);
-    QFETCH(int, değer);
     auto pencere = Aç();
     QLineEdit* alan = HaftaİçiKutusu()->DeğerKutusu();
-    Yaz(alan, rakam);
+    Yaz(alan, QStringLiteral("9"));
     QTest::keyClick(alan, Qt::Key_Tab);
     QCOMPARE(ortam->gösterilen.size(), size_t(1));
     QCOMPARE(ortam->gösterilen[0].metin,
              QStringLiteral("Belirlediğiniz değer, 1 ile 8 arasında olmalıdır!"));
-    QCOMPARE(ortam->gösterilen[0].başlık, QStringLiteral("Hatalı değer!"));
     QVERIFY(alan->hasFocus());
-    QCOMPARE(HaftaİçiKutusu()->Value(), qint16(değer));
-
     QTest::mouseClick(Bul("KaydetDüğmesi"), Qt::LeftButton);
     QVERIFY(!form->isVisible());
-    QCOMPARE(SaklıSüreler(), qMakePair(değer, 4));
+    QCOMPARE(SaklıSüreler(), qMakePair(8, 4));
 }
 
 // A stored value the boxes cannot take is reported; the other one is still shown, and the

@@ -98,13 +98,8 @@ private Q_SLOTS: // moc reads slot names in ASCII only
     {
         Takvim t;
         QVERIFY(t.Aç(2030, 12));
-        QCOMPARE(t.form->windowTitle(), Ad("Tatil Tarihleri"));
         QCOMPARE(int(t.Yıl()->Value()), 2030);
-        QCOMPARE(t.Aylar()->count(), 12);
-        QCOMPARE(t.Aylar()->item(0)->text(), Ad("Ocak"));
         QCOMPARE(t.Aylar()->currentItem()->text(), Ad("Aralık"));
-        QCOMPARE(t.Bul<QLabel>(Ad("GünAdlarıEtiketi0"))->text(), Ad("Pzt"));
-        QCOMPARE(t.Bul<QLabel>(Ad("GünAdlarıEtiketi6"))->text(), Ad("Paz"));
         QCOMPARE(SeçilenTarih, QDate(2030, 12, 1));
         QCOMPARE(t.Bul<QLabel>(Ad("SeçilenTarihEtiketi"))->text(), Ad("1 Aralık 2030 Pazar"));
         QCOMPARE(t.Bul(Ad("SeçilenTarihÇerçevesi"))->pos(), t.Hücre(6)->pos() - QPoint(0, 5));

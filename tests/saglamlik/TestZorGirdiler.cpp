@@ -209,16 +209,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("ad");
         QTest::addColumn<QString>("unvan");
+        QTest::addColumn<QString>("mesaj"); // empty: saved
         QTest::newRow("on bin karakter") << QStringLiteral("ali ") + QString(9996, QChar(0x0131))
-                                         << QString(10000, QLatin1Char('x'));
+                                         << QString(10000, QLatin1Char('x')) << QString();
         QTest::newRow("denetim karakterleri")
-            << QStringLiteral("veli ") + Denetim << Denetim + QStringLiteral(" şef");
-        QTest::newRow("satır sonları") << QStringLiteral("ali\r\nkaya\n") << QStringLiteral("a\nb");
+            << QStringLiteral("veli ") + Denetim << Denetim + QStringLiteral(" şef") << QString();
+        QTest::newRow("satır sonları")
+            << QStringLiteral("ali\r\nkaya\n") << QStringLiteral("a\nb") << QString();
+        QTest::newRow("emoji") << QStringLiteral("ayşe 😀 kaya") << QStringLiteral("🙂 uzman")
+                               << QString();
+        QTest::newRow("sekme") << QStringLiteral("ali\tveli kaya") << QStringLiteral("a\tb")
+                               << QString();
+        QTest::newRow("kesme") << QStringLiteral("o'neil kaya") << QStringLiteral("'") << QString();
+        QTest::newRow("tırnak ve diyez")
+            << QStringLiteral("ali \"kaya\" #1/1/2024#") << QStringLiteral("--; x") << QString();
+        QTest::newRow("yalnız kesme") << QStringLiteral("'") << QStringLiteral("'")
+                                      << QStringLiteral("Personelin SOYADI'nı girmeniz gerekiyor!");
     }
     void personel()
     {
         QFETCH(QString, ad);
         QFETCH(QString, unvan);
+        QFETCH(QString, mesaj);
         AnaForm ana;
         ana.Yükle();
         QVERIFY(QTest::qWaitForWindowActive(&ana));
@@ -242,16 +254,20 @@ private Q_SLOTS:
             görünenÜnvan = ünvanKutusu->text();
             QCOMPARE(görünenAd, AdıSoyadıDüzelt(yapışanAd));
             QCOMPARE(görünenÜnvan, ÜnvanıDüzelt(yapışanÜnvan));
+            QVERIFY(!görünenAd.contains(QLatin1Char('\'')));
             KlavyedenYaz(QApplication::focusWidget(), QStringLiteral("a"));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QTest::mouseClick(D<QPushButton>(f, "EkleKaydetDüğmesi"), Qt::LeftButton);
-            QVERIFY(D<QLineEdit>(f, "SiciliKutusu")->text().isEmpty());
+            QCOMPARE(D<QLineEdit>(f, "SiciliKutusu")->text().isEmpty(), mesaj.isEmpty());
         });
         QTest::mouseClick(D<QPushButton>(&ana, "EkleDüğmesi"), Qt::LeftButton);
         QVERIFY(açıldı);
-        QVERIFY(ortam->gösterilen.empty());
-        QCOMPARE(Sütun("SELECT AdiSoyadi FROM PersonelBilgileriTablosu"), QStringList{görünenAd});
-        QCOMPARE(Sütun("SELECT Unvani FROM PersonelBilgileriTablosu"), QStringList{görünenÜnvan});
+        QCOMPARE(ortam->gösterilen.empty() ? QString() : ortam->gösterilen.back().metin, mesaj);
+        const QStringList saklanan = mesaj.isEmpty() ? QStringList{görünenAd} : QStringList();
+        QCOMPARE(Sütun("SELECT AdiSoyadi FROM PersonelBilgileriTablosu"), saklanan);
+        if (mesaj.isEmpty())
+            QCOMPARE(Sütun("SELECT Unvani FROM PersonelBilgileriTablosu"),
+                     QStringList{görünenÜnvan});
         QCOMPARE(Sağlamlık(), QStringLiteral("ok"));
     }
 };
