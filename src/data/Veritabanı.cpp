@@ -545,6 +545,25 @@ TabloKümesi VeritabanıBağlantısı::TabloAç(const QString& tablo)
     return TabloKümesi(Bağlantı(), tablo);
 }
 
+void VeritabanıBağlantısı::İşlemİçinde(const std::function<void()>& adımlar)
+{
+    sqlite3* b = Bağlantı();
+    const auto yürüt = [b](const char* deyim) {
+        const int kod = sqlite3_exec(b, deyim, nullptr, nullptr, nullptr);
+        if (kod != SQLITE_OK)
+            SQLiteHatası(b, kod);
+    };
+    yürüt("BEGIN IMMEDIATE");
+    try {
+        adımlar();
+        yürüt("COMMIT");
+    } catch (...) {
+        if (!sqlite3_get_autocommit(b))
+            sqlite3_exec(b, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
 void VeritabanıBağlantısı::Sıkıştır(const QString& kaynak, const QString& hedef)
 {
     const QString geçici = GeçiciYol(hedef);

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -92,6 +93,10 @@ public:
     void Çalıştır(const QString& deyim);             // DELETE, INSERT, UPDATE
     SonuçKümesi KayıtKümesiAç(const QString& seçim); // SELECT, forward only
     TabloKümesi TabloAç(const QString& tablo);       // a whole table by name
+
+    // Runs adımlar as one transaction: the changes they make are all stored, or, when a step or
+    // the commit fails, none is, and the error goes on to the caller.
+    void İşlemİçinde(const std::function<void()>& adımlar);
 
     // Writes a compacted copy of the file at kaynak to hedef; hedef is replaced only once the
     // copy is complete, so a failure leaves whatever stood at hedef untouched.

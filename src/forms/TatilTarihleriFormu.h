@@ -7,6 +7,9 @@
 // The caller sets SeçilenTarih to the first day of the month to show, constructs the dialog
 // (which loads the year, the month and the grid), calls TatilTarihleriniListele and shows it
 // modally. Inside the dialog SeçilenTarih always holds the date of the selected cell.
+//
+// The context menu of the grid and of the list adds the official holidays of the displayed
+// year in one step.
 
 #include <QDate>
 #include <QDialog>
@@ -14,6 +17,7 @@
 #include <memory>
 
 class QLabel;
+class QPoint;
 
 namespace Ui {
 class TatilTarihleriFormu;
@@ -45,6 +49,8 @@ private:
     void BugüneGitDüğmesi_Click();
     void ListeyeEkleDüğmesi_Click();
     void ListedenÇıkarDüğmesi_Click();
+    void TatilMenüsünüAç(const QWidget* denetim, const QPoint& yer);
+    void ResmîTatilleriEkle_Click();
     void YılKutusu_GotFocus();
     void YılKutusu_LostFocus();
     void AyKutusu_GotFocus();

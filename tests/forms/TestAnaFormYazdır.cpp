@@ -11,6 +11,7 @@
 #include "destek/CupsSunucusu.h"
 #include "destek/KayıtYazıcısı.h"
 #include "destek/SayfaResmi.h"
+#include "destek/TestMenüsü.h"
 #include "destek/TestOrtamı.h"
 
 #include <QApplication>
@@ -137,6 +138,29 @@ private Q_SLOTS:
                  3);
         QVERIFY(düğmeKapalıydı && D<QPushButton>("YazdırDüğmesi")->isEnabled());
         QVERIFY(!İşaretli(3));
+    }
+
+    // The year's official holidays added from the calendar's menu reach the very next sheet:
+    // in May 2026, 1 and 19 May and the four days of Kurban Bayramı, three columns each.
+    void resmiTatillerFoydeTatil()
+    {
+        Dönem(5, 2026);
+        QTimer::singleShot(0, this, [] {
+            QWidget* takvim = QApplication::activeModalWidget();
+            QVERIFY(takvim && QTest::qWaitForWindowActive(takvim));
+            QCOMPARE(MenüdenSeç(takvim->findChild<QWidget*>(QStringLiteral("Altlık"))),
+                     QStringLiteral("2026 Yılının Resmî Tatillerini Ekle"));
+            QMetaObject::invokeMethod(takvim, "reject", Qt::QueuedConnection);
+        });
+        QTest::mouseClick(D<QPushButton>("TatilBelirleDüğmesi"), Qt::LeftButton);
+        KayıtYazıcısı kayıt;
+        YazıcıNesnesiniAyarla(&kayıt);
+        İşaretle(0);
+        Yazdır(Seç(0));
+        const std::vector<Çizim> ç = kayıt.Belge(0);
+        QCOMPARE(std::count_if(ç.begin(), ç.end(),
+                               [](const Çizim& m) { return m.metin == QStringLiteral("TATİL"); }),
+                 18);
     }
 
     // One job per marked person, in list order, each made current as it goes; the last stays.

@@ -1,0 +1,20 @@
+#include "TestMenüsü.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+
+QString MenüdenSeç(QWidget* odak, int sıra)
+{
+    QContextMenuEvent tuş(QContextMenuEvent::Keyboard, {}, odak->mapToGlobal(QPoint()));
+    QApplication::sendEvent(odak, &tuş);
+    auto* menü = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menü || sıra >= menü->actions().size())
+        return {};
+    QAction* seçilen = menü->actions().at(sıra);
+    const QString metin = seçilen->text();
+    seçilen->trigger();
+    menü->close();
+    return metin;
+}
