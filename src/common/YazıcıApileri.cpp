@@ -132,3 +132,8 @@ void YazıcıNesnesiniAyarla(YazıcıNesnesi* nesne)
 {
     Durum().yerine = nesne;
 }
+
+std::unique_ptr<YazıcıNesnesi> YazıcıNesnesiOluştur(QPrinter* yazıcı)
+{
+    return std::make_unique<SistemYazıcısı>(yazıcı);
+}

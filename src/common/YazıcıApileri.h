@@ -6,7 +6,9 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
 
+class QPrinter;
 class YazıcıNesnesi;
 
 struct YüklüYazıcı
@@ -29,3 +31,7 @@ void GeçerliYazıcıyıAyarla(const QString& ad); // a printer not installed th
 // its place; null brings the system's printer back.
 YazıcıNesnesi& GeçerliYazıcı();
 void YazıcıNesnesiniAyarla(YazıcıNesnesi* nesne);
+
+// A printer object of its own over yazıcı, which must outlive it: every sheet is a print job
+// of its own, as on the current printer.
+std::unique_ptr<YazıcıNesnesi> YazıcıNesnesiOluştur(QPrinter* yazıcı);

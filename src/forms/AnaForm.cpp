@@ -90,6 +90,10 @@ AnaForm::AnaForm(QWidget* üst) : QWidget(üst), ui(std::make_unique<Ui::AnaForm
     connect(ui->SeçimiTemizleDüğmesi, &QPushButton::clicked, this,
             &AnaForm::SeçimiTemizleDüğmesi_Click);
     connect(ui->YazdırDüğmesi, &QPushButton::clicked, this, &AnaForm::YazdırDüğmesi_Click);
+    connect(ui->YazdırDüğmesi, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& yer) { FöyMenüsünüAç(ui->YazdırDüğmesi, yer); });
+    connect(ui->PersonelListesi, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& yer) { FöyMenüsünüAç(ui->PersonelListesi->viewport(), yer); });
     connect(ui->ÇıkışDüğmesi, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -360,6 +364,25 @@ bool AnaForm::İşaretliVarMı() const
 
 void AnaForm::YazdırDüğmesi_Click()
 {
+    if (!FöyHazırMı())
+        return;
+    bool yazıcıVar = false;
+    Tuzak([&] {
+        if (!YazıcıVar) {
+            MesajKutusunuOrtala();
+            MesajKutusu({QStringLiteral("Bilgisayarınızda yüklü bir YAZICI yok!\r\n\r\n"
+                                        "Lütfen, bir yazıcı yükleyip tekrar deneyiniz."),
+                         MesajSimgesi::Ünlem});
+            return;
+        }
+        yazıcıVar = true;
+    });
+    if (yazıcıVar)
+        YazdırmaİşiniBaşlat();
+}
+
+bool AnaForm::FöyHazırMı()
+{
     bool hazır = false;
     Tuzak([&] {
         if (!İşaretliVarMı()) {
@@ -374,17 +397,9 @@ void AnaForm::YazdırDüğmesi_Click()
             ui->KurumAdıGirişiDüğmesi->setFocus();
             return;
         }
-        if (!YazıcıVar) {
-            MesajKutusunuOrtala();
-            MesajKutusu({QStringLiteral("Bilgisayarınızda yüklü bir YAZICI yok!\r\n\r\n"
-                                        "Lütfen, bir yazıcı yükleyip tekrar deneyiniz."),
-                         MesajSimgesi::Ünlem});
-            return;
-        }
         hazır = true;
     });
-    if (hazır)
-        YazdırmaİşiniBaşlat();
+    return hazır;
 }
 
 void AnaForm::YılKutusu_Change()

@@ -13,6 +13,10 @@
 #include <vector>
 
 class QLineEdit;
+class QPoint;
+class QPrinter;
+class YazıcıNesnesi;
+struct FöyBilgileri;
 
 namespace Ui {
 class AnaForm;
@@ -70,6 +74,20 @@ private:
     void YazdırDüğmesi_Click();
     // Printer choice, holiday rebuild and the print run over the marked entries.
     void YazdırmaİşiniBaşlat();
+    // The print button's checks before anything goes out: someone marked, an institution name.
+    bool FöyHazırMı();
+    // The sheet of the current entry as the window shows it.
+    FöyBilgileri GeçerliFöyBilgileri() const;
+
+    // The preview and the PDF file: the marked entries' sheets as the pages of one document,
+    // drawn without a print run (the marks stay as they are).
+    void FöyMenüsünüAç(const QWidget* denetim, const QPoint& yer);
+    void BaskıÖnizleme_Click();
+    void PdfDosyasıOlarakKaydet_Click();
+    void ÖnizlemeyiÇiz(QPrinter* yazıcı);
+    enum class ÇizimSonucu { Tam, Eksik, İptal };
+    // Draws the sheet of every marked entry, in list order, making each current in turn.
+    ÇizimSonucu FöyleriÇiz(YazıcıNesnesi& yazıcı);
 
     void TümünüİşaretleVeyaTemizle(bool işaretle);
     bool İşaretliVarMı() const;

@@ -10,6 +10,11 @@
 
 bool AnaForm::Yazdır()
 {
+    return İmzaFöyü(GeçerliYazıcı(), GeçerliFöyBilgileri()).Yazdır();
+}
+
+FöyBilgileri AnaForm::GeçerliFöyBilgileri() const
+{
     FöyBilgileri bilgiler;
     bilgiler.kurumAdı = KurumAdı;
     bilgiler.ayAdı = ui->AyKutusu->currentText();
@@ -22,7 +27,7 @@ bool AnaForm::Yazdır()
     bilgiler.servisi = ui->ServisiKutusu->text();
     bilgiler.sıraNo = ui->SıraNoKutusu->text();
     bilgiler.tatilMi = [this](const QDate& tarih) { return TatilMi(tarih); };
-    return İmzaFöyü(GeçerliYazıcı(), std::move(bilgiler)).Yazdır();
+    return bilgiler;
 }
 
 void AnaForm::YazdırmaİşiniBaşlat()
