@@ -70,7 +70,10 @@ class TestFoyDisaAktarimi : public QObject
     void Menüden(QWidget* denetim, int sıra, const std::function<void(QWidget*)>& içinde)
     {
         bool açıldı = false;
-        QTimer::singleShot(0, this, [&] {
+        // Goes with the function: when no window opens, it never fires.
+        QTimer bakış;
+        bakış.setSingleShot(true);
+        connect(&bakış, &QTimer::timeout, this, [&] {
             QWidget* pencere = QApplication::activeModalWidget();
             açıldı = pencere != nullptr;
             if (pencere && içinde)
@@ -78,11 +81,13 @@ class TestFoyDisaAktarimi : public QObject
             else if (pencere)
                 pencere->close();
         });
+        bakış.start(0);
         QVERIFY(!MenüdenSeç(denetim, sıra).isEmpty());
         QCOMPARE(açıldı, bool(içinde));
     }
-    // Saves the PDF file through the save dialog, which offers the month's file name.
-    void Kaydet(const QString& yol, const std::function<void()>& sonra = {})
+    // Saves the PDF file through the save dialog, which offers the month's file name; kabulde
+    // runs as the dialog is accepted.
+    void Kaydet(const QString& yol, const std::function<void()>& kabulde = {})
     {
         Menüden(Liste(), 1, [&](QWidget* pencere) {
             auto* seçme = qobject_cast<QFileDialog*>(pencere);
@@ -91,8 +96,8 @@ class TestFoyDisaAktarimi : public QObject
             QCOMPARE(QFileInfo(seçme->selectedFiles().value(0)).fileName(),
                      QStringLiteral("Mesai İmza Föyleri - ARALIK 2026.pdf"));
             seçme->selectFile(yol);
-            if (sonra)
-                QTimer::singleShot(0, this, sonra);
+            if (kabulde)
+                kabulde();
             static_cast<QDialog*>(seçme)->accept();
         });
     }
@@ -188,11 +193,14 @@ private Q_SLOTS:
         QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("ListeyiSeçDüğmesi")),
                           Qt::LeftButton);
         const QTemporaryDir klasör;
-        Kaydet(klasör.filePath(QStringLiteral("iptal.pdf")), [this] {
+        QTimer iptal;
+        iptal.setSingleShot(true);
+        connect(&iptal, &QTimer::timeout, this, [this] {
             auto* ilerleme = form->findChild<QProgressDialog*>();
             QVERIFY(ilerleme);
             ilerleme->cancel();
         });
+        Kaydet(klasör.filePath(QStringLiteral("iptal.pdf")), [&] { iptal.start(0); });
         QCOMPARE(ortam->gösterilen.size(), 1u);
         QVERIFY(QDir(klasör.path()).isEmpty());
     }
