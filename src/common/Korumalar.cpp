@@ -21,9 +21,9 @@ template <class F> bool Çalıştır(const Adım& adım, F&& hataOlursa)
     } catch (const Hata& hata) {
         hataOlursa(hata);
     } catch (const std::bad_alloc&) {
-        hataOlursa(Hata(7, QStringLiteral("Yetersiz bellek")));
+        hataOlursa(Hata(HataNo::YetersizBellek, QStringLiteral("Yetersiz bellek")));
     } catch (const std::exception& e) {
-        hataOlursa(Hata(5, QString::fromLocal8Bit(e.what())));
+        hataOlursa(Hata(HataNo::GeçersizÇağrı, QString::fromLocal8Bit(e.what())));
     }
     return false;
 }

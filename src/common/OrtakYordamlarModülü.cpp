@@ -105,20 +105,28 @@ void MesajKutusunuOrtala()
     ortalayıcı->Kur();
 }
 
+bool İçindeMi(const QWidget* odak, const QWidget* denetim)
+{
+    return odak && (odak == denetim || denetim->isAncestorOf(odak));
+}
+
+void EtiketiBoya(QLabel* etiket, const QColor& renk)
+{
+    QPalette renkler = etiket->palette();
+    renkler.setColor(QPalette::WindowText, renk);
+    etiket->setPalette(renkler);
+}
+
 void AlanıVurgula(QLineEdit* kutu, QLabel* etiket)
 {
     kutu->setSelection(0, int(kutu->text().size()));
-    QPalette renkler = etiket->palette();
-    renkler.setColor(QPalette::WindowText, VurguRengi);
-    etiket->setPalette(renkler);
+    EtiketiBoya(etiket, VurguRengi);
 }
 
 void AlanıVurgula(QPlainTextEdit* kutu, QLabel* etiket)
 {
     kutu->selectAll(); // anchor at the start, cursor at the end
-    QPalette renkler = etiket->palette();
-    renkler.setColor(QPalette::WindowText, VurguRengi);
-    etiket->setPalette(renkler);
+    EtiketiBoya(etiket, VurguRengi);
 }
 
 int ListedeBul(const QListWidget* liste, const QString& metin)

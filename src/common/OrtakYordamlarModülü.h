@@ -2,6 +2,7 @@
 // Shared window routines: the message-box centring, the highlight of a focused entry box, the
 // search of a list by the beginning of its entries' texts and the wheel rule of the controls.
 
+class QColor;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -13,6 +14,12 @@ class QWidget;
 // after the call) over the window that is active now. Nothing moves when that window has a
 // negative coordinate; an arming that no window follows lapses when the event loop next runs.
 void MesajKutusunuOrtala();
+
+// True when odak is denetim or a widget inside it; false when there is no odak.
+bool İçindeMi(const QWidget* odak, const QWidget* denetim);
+
+// Paints the caption label's text in renk.
+void EtiketiBoya(QLabel* etiket, const QColor& renk);
 
 // Selects the whole text of the box and paints the label in VurguRengi.
 void AlanıVurgula(QLineEdit* kutu, QLabel* etiket);

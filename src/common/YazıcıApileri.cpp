@@ -116,7 +116,7 @@ QString GeçerliYazıcıAdı()
 void GeçerliYazıcıyıAyarla(const QString& ad)
 {
     if (!YazıcıYüklüMü(ad))
-        throw Hata(9, QStringLiteral("Alt simge aralık dışında"));
+        throw Hata(HataNo::AralıkDışında, QStringLiteral("Alt simge aralık dışında"));
     Sistem().setPrinterName(ad);
 }
 

@@ -125,7 +125,7 @@ private:
             return false;
         if (auto* etiket = qobject_cast<QLabel*>(w))
             return etiket->buddy() && OdakAlanı(etiket->buddy()) != kutu_->değerKutusu_;
-        return w != kutu_ && !kutu_->isAncestorOf(w);
+        return !İçindeMi(w, kutu_);
     }
 
     DüğmeliKutu* kutu_;

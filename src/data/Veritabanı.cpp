@@ -53,7 +53,7 @@ Eşleme Eşle(int genişKod, bool açılışta, bool klasörYok)
     case SQLITE_CONSTRAINT:
         if (genişKod == SQLITE_CONSTRAINT_UNIQUE || genişKod == SQLITE_CONSTRAINT_PRIMARYKEY)
             return {HataNo::YinelenenDeğer, "Aynı değer bu alanda zaten kayıtlı"};
-        return {3162, "Alana geçersiz bir değer verildi"};
+        return {HataNo::GeçersizAlanDeğeri, "Alana geçersiz bir değer verildi"};
     case SQLITE_MISMATCH:
         return {HataNo::TürUyuşmazlığı, "Tür uyuşmazlığı"};
     case SQLITE_FULL:
@@ -80,7 +80,7 @@ Eşleme Eşle(int genişKod, bool açılışta, bool klasörYok)
     case SQLITE_ERROR:
         return {HataNo::SözdizimiHatası, "Veritabanı deyimi işlenemedi"};
     case SQLITE_NOMEM:
-        return {7, "Yetersiz bellek"};
+        return {HataNo::YetersizBellek, "Yetersiz bellek"};
     }
     return {3000 + (genişKod & 0xff), "Veritabanı altyapısında hata"};
 }
@@ -195,7 +195,7 @@ const QVariant& BulAlan(const std::map<QString, QVariant>& alanlar, const QStrin
     for (const auto& [sütun, değer] : alanlar)
         if (sütun.compare(ad, Qt::CaseInsensitive) == 0)
             return değer;
-    throw Hata(3265, QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") + ad);
+    throw Hata(HataNo::ÖğeYok, QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") + ad);
 }
 
 detay::DeyimTutucu Hazırla(sqlite3* bağlantı, const QString& metin)
@@ -217,11 +217,6 @@ detay::DeyimTutucu Hazırla(sqlite3* bağlantı, const QString& metin)
         throw Hata(HataNo::SözdizimiHatası, QStringLiteral("Deyimin sonunda fazladan metin var: ") +
                                                 QString::fromUtf8(kalan));
     return tutucu;
-}
-
-int Adım(sqlite3_stmt* deyim)
-{
-    return sqlite3_step(deyim);
 }
 
 QString Tırnakla(const QString& ad)
@@ -255,7 +250,7 @@ QStringList İlkSütun(sqlite3* bağlantı, const char* deyim)
     auto hazır = Hazırla(bağlantı, QString::fromUtf8(deyim));
     QStringList değerler;
     int kod;
-    while ((kod = Adım(hazır.get())) == SQLITE_ROW)
+    while ((kod = sqlite3_step(hazır.get())) == SQLITE_ROW)
         değerler << QString::fromUtf8(
             reinterpret_cast<const char*>(sqlite3_column_text(hazır.get(), 0)));
     if (kod != SQLITE_DONE)
@@ -327,7 +322,7 @@ void SonuçKümesi::Adımla()
 {
     if (!deyim_ || son_)
         return;
-    const int kod = Adım(deyim_.get());
+    const int kod = sqlite3_step(deyim_.get());
     if (kod == SQLITE_ROW)
         return;
     son_ = true;
@@ -340,7 +335,7 @@ QVariant SonuçKümesi::Alan(int konum) const
     if (son_ || !deyim_)
         throw Hata(HataNo::GeçerliKayıtYok, QStringLiteral("Geçerli kayıt yok."));
     if (konum < 0 || konum >= sqlite3_column_count(deyim_.get()))
-        throw Hata(3265,
+        throw Hata(HataNo::ÖğeYok,
                    QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") + QString::number(konum));
     return Sütun(deyim_.get(), konum);
 }
@@ -354,7 +349,7 @@ QVariant SonuçKümesi::Alan(const QString& sütun) const
         if (QString::fromUtf8(sqlite3_column_name(deyim_.get(), i))
                 .compare(sütun, Qt::CaseInsensitive) == 0)
             return Sütun(deyim_.get(), i);
-    throw Hata(3265, QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") + sütun);
+    throw Hata(HataNo::ÖğeYok, QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") + sütun);
 }
 
 void SonuçKümesi::SonrakineGeç()
@@ -378,13 +373,13 @@ TabloKümesi::TabloKümesi(sqlite3* bağlantı, QString tablo)
     auto bilgi = Hazırla(bağlantı_, QStringLiteral("PRAGMA table_info(") + Tırnakla(tablo_) +
                                         QLatin1Char(')'));
     int kod;
-    while ((kod = Adım(bilgi.get())) == SQLITE_ROW)
+    while ((kod = sqlite3_step(bilgi.get())) == SQLITE_ROW)
         sütunlar_.push_back(
             QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(bilgi.get(), 1))));
     if (kod != SQLITE_DONE)
         SQLiteHatası(bağlantı_, kod);
     if (sütunlar_.empty())
-        throw Hata(3078, QStringLiteral("Tablo bulunamadı: ") + tablo_);
+        throw Hata(HataNo::TabloYok, QStringLiteral("Tablo bulunamadı: ") + tablo_);
     SatırıOku(QStringLiteral("rowid > ?"), std::numeric_limits<qint64>::min());
 }
 
@@ -394,7 +389,7 @@ void TabloKümesi::SatırıOku(const QString& koşul, qint64 sınır)
                                         QStringLiteral(" WHERE ") + koşul +
                                         QStringLiteral(" ORDER BY rowid LIMIT 1"));
     sqlite3_bind_int64(deyim.get(), 1, sınır);
-    const int kod = Adım(deyim.get());
+    const int kod = sqlite3_step(deyim.get());
     değerler_.clear();
     if (kod == SQLITE_ROW) {
         satır_ = sqlite3_column_int64(deyim.get(), 0);
@@ -419,13 +414,14 @@ QVariant TabloKümesi::Alan(const QString& sütun) const
 void TabloKümesi::AlanıAyarla(const QString& sütun, const QVariant& değer)
 {
     if (kip_ == Kip::Okuma)
-        throw Hata(3020, QStringLiteral("AddNew ya da Edit olmadan güncelleme yapılamaz."));
+        throw Hata(HataNo::GüncellemesizDüzenleme,
+                   QStringLiteral("AddNew ya da Edit olmadan güncelleme yapılamaz."));
     for (auto& [ad, eski] : tampon_)
         if (ad.compare(sütun, Qt::CaseInsensitive) == 0) {
             eski = değer;
             return;
         }
-    throw Hata(3265, QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") + sütun);
+    throw Hata(HataNo::ÖğeYok, QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") + sütun);
 }
 
 void TabloKümesi::SonrakineGeç()
@@ -454,7 +450,8 @@ void TabloKümesi::Düzenle()
 void TabloKümesi::Güncelle()
 {
     if (kip_ == Kip::Okuma)
-        throw Hata(3020, QStringLiteral("AddNew ya da Edit olmadan güncelleme yapılamaz."));
+        throw Hata(HataNo::GüncellemesizDüzenleme,
+                   QStringLiteral("AddNew ya da Edit olmadan güncelleme yapılamaz."));
     QStringList adlar, yerler;
     for (const QString& s : sütunlar_) {
         adlar << Tırnakla(s);
@@ -473,7 +470,7 @@ void TabloKümesi::Güncelle()
         Bağla(deyim.get(), sıra++, tampon_[s]);
     if (kip_ == Kip::Düzenleme)
         sqlite3_bind_int64(deyim.get(), sıra, *satır_);
-    const int kod = Adım(deyim.get());
+    const int kod = sqlite3_step(deyim.get());
     if (kod != SQLITE_DONE)
         SQLiteHatası(bağlantı_, kod);
     if (kip_ == Kip::Düzenleme)
@@ -529,7 +526,7 @@ void VeritabanıBağlantısı::Çalıştır(const QString& deyim)
 {
     sqlite3* b = Bağlantı();
     auto hazır = Hazırla(b, SQLiteDeyimi(deyim));
-    const int kod = Adım(hazır.get());
+    const int kod = sqlite3_step(hazır.get());
     if (kod != SQLITE_DONE && kod != SQLITE_ROW)
         SQLiteHatası(b, kod);
 }
@@ -578,7 +575,7 @@ void VeritabanıBağlantısı::Sıkıştır(const QString& kaynak, const QString
         const QByteArray hedefYolu = QFile::encodeName(geçici);
         sqlite3_bind_text(deyim.get(), 1, hedefYolu.constData(), int(hedefYolu.size()),
                           SQLITE_TRANSIENT);
-        const int sonuç = Adım(deyim.get());
+        const int sonuç = sqlite3_step(deyim.get());
         if (sonuç != SQLITE_DONE) {
             deyim.reset();
             QFile::remove(geçici);

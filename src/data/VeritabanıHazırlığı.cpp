@@ -16,7 +16,7 @@ namespace {
 
 void Başarısız(const QString& ne, const QString& yol)
 {
-    throw Hata(75, ne + QStringLiteral(": ") + QDir::toNativeSeparators(yol));
+    throw Hata(HataNo::YolHatası, ne + QStringLiteral(": ") + QDir::toNativeSeparators(yol));
 }
 
 // A byte-for-byte copy that appears at hedef only once it is complete and on the disk.

@@ -35,7 +35,7 @@ const std::array<const char*, 4> ŞemaTabloları = {
 void İlkVeritabanınıYaz(const QString& yol)
 {
     if (QFile::exists(yol))
-        throw Hata(58, QStringLiteral("Dosya zaten var: ") + yol);
+        throw Hata(HataNo::DosyaZatenVar, QStringLiteral("Dosya zaten var: ") + yol);
     sqlite3* ham = nullptr;
     const int kod = sqlite3_open_v2(QFile::encodeName(yol).constData(), &ham,
                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);

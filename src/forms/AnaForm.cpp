@@ -405,8 +405,7 @@ bool AnaForm::FöyHazırMı()
 void AnaForm::YılKutusu_Change()
 {
     // Only the user's changes count: a year set by code while the focus is elsewhere does not.
-    const QWidget* odak = QApplication::focusWidget();
-    if (odak && (odak == ui->YılKutusu || ui->YılKutusu->isAncestorOf(odak)))
+    if (İçindeMi(QApplication::focusWidget(), ui->YılKutusu))
         AyKutusu_Click();
 }
 

@@ -1,34 +1,19 @@
 #include "MesaiSüresiBelirlemeFormu.h"
 
-#include "common/Hata.h"
 #include "common/Korumalar.h"
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "common/OrtakYordamlarModülü.h"
+#include "common/Sayılar.h"
 #include "data/Veritabanı.h"
 #include "ui_MesaiSüresiBelirlemeFormu.h"
 
 #include <QApplication>
-#include <cmath>
 #include <optional>
 
 namespace {
 const QString Tablo = QStringLiteral("MesaiSüreleriTablosu");
 const QString HaftaİçiAlanı = QStringLiteral("HaftaIciSuresi");
 const QString HaftaSonuAlanı = QStringLiteral("HaftaSonuSuresi");
-
-// A stored number as a 16-bit whole number, rounded halves to even; errors as the run time
-// numbers them (94 empty field, 13 not a number, 6 overflow).
-qint16 KısaTamsayı(const QVariant& alan)
-{
-    if (alan.isNull())
-        throw Hata(94, QStringLiteral("Null kullanımı geçersiz"));
-    bool sayı = false;
-    const double değer = std::nearbyint(alan.toDouble(&sayı));
-    if (!sayı)
-        throw Hata(HataNo::TürUyuşmazlığı, QStringLiteral("Tür uyuşmazlığı"));
-    if (değer < -32768 || değer > 32767)
-        throw Hata(6, QStringLiteral("Taşma"));
-    return qint16(değer);
-}
 } // namespace
 
 MesaiSüresiBelirlemeFormu::MesaiSüresiBelirlemeFormu(QWidget* üst)
@@ -64,8 +49,7 @@ void MesaiSüresiBelirlemeFormu::Form_Load()
 
 void MesaiSüresiBelirlemeFormu::SüreKutusu_Change(const DüğmeliKutu* kutu)
 {
-    const QWidget* odak = QApplication::focusWidget();
-    if (odak && (odak == kutu || kutu->isAncestorOf(odak)))
+    if (İçindeMi(QApplication::focusWidget(), kutu))
         ui->KaydetDüğmesi->setEnabled(true);
 }
 

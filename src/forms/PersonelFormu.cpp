@@ -238,9 +238,7 @@ void PersonelFormu::KutuOdağıAldı(int i)
 
 void PersonelFormu::KutuOdağıBıraktı(int i)
 {
-    QPalette renkler = Etiket[i]->palette();
-    renkler.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
-    Etiket[i]->setPalette(renkler);
+    EtiketiBoya(Etiket[i], palette().color(QPalette::WindowText));
 
     QLineEdit* kutu = kutular_[i];
     if (i == AdSoyad)

@@ -23,16 +23,9 @@ const QColor KoyuKırmızı(192, 0, 0);
 // The selection frame stands 80 twips above its cell's top.
 constexpr double ÇerçeveÜstPayı = 80.0 / 15;
 
-void YazıRengi(QLabel* etiket, const QColor& renk)
-{
-    QPalette renkler = etiket->palette();
-    renkler.setColor(QPalette::WindowText, renk);
-    etiket->setPalette(renkler);
-}
-
 void GörünümüAyarla(QLabel* etiket, const QColor& renk, bool kalın)
 {
-    YazıRengi(etiket, renk);
+    EtiketiBoya(etiket, renk);
     QFont yazı = etiket->font();
     yazı.setBold(kalın);
     etiket->setFont(yazı);
@@ -396,22 +389,22 @@ void TatilTarihleriFormu::ResmîTatilleriEkle_Click()
 // The captions of the year box and the month list show which of the two holds the focus.
 void TatilTarihleriFormu::YılKutusu_GotFocus()
 {
-    YazıRengi(ui->Etiket0, VurguRengi);
+    EtiketiBoya(ui->Etiket0, VurguRengi);
 }
 
 void TatilTarihleriFormu::YılKutusu_LostFocus()
 {
-    YazıRengi(ui->Etiket0, palette().color(QPalette::WindowText));
+    EtiketiBoya(ui->Etiket0, palette().color(QPalette::WindowText));
 }
 
 void TatilTarihleriFormu::AyKutusu_GotFocus()
 {
-    YazıRengi(ui->Etiket1, VurguRengi);
+    EtiketiBoya(ui->Etiket1, VurguRengi);
 }
 
 void TatilTarihleriFormu::AyKutusu_LostFocus()
 {
-    YazıRengi(ui->Etiket1, palette().color(QPalette::WindowText));
+    EtiketiBoya(ui->Etiket1, palette().color(QPalette::WindowText));
 }
 
 bool TatilTarihleriFormu::eventFilter(QObject* nesne, QEvent* olay)
@@ -447,13 +440,13 @@ bool TatilTarihleriFormu::eventFilter(QObject* nesne, QEvent* olay)
 // The active control: the one that holds the dialog's focus, or contains the widget that does.
 bool TatilTarihleriFormu::EtkinDenetimMi(const QWidget* denetim) const
 {
-    const QWidget* odak = focusWidget();
-    return odak && (odak == denetim || denetim->isAncestorOf(odak));
+    return İçindeMi(focusWidget(), denetim);
 }
 
 QLabel* TatilTarihleriFormu::Hücre(int no) const
 {
     if (no < 0 || no >= int(GünEtiketi.size()))
-        throw Hata(340, QStringLiteral("Denetim dizisi öğesi yok: ") + QString::number(no));
+        throw Hata(HataNo::DenetimDizisiÖğesiYok,
+                   QStringLiteral("Denetim dizisi öğesi yok: ") + QString::number(no));
     return GünEtiketi[size_t(no)];
 }

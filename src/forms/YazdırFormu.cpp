@@ -38,7 +38,7 @@ QListWidgetItem* YazdırFormu::Öğe(int sıra) const
 {
     QListWidgetItem* öğe = liste_->item(sıra);
     if (!öğe)
-        throw Hata(381, QStringLiteral("Liste dizini geçersiz"));
+        throw Hata(HataNo::GeçersizDizin, QStringLiteral("Liste dizini geçersiz"));
     return öğe;
 }
 

@@ -1,31 +1,15 @@
 #include "İmzaFöyü.h"
 
-#include "common/Hata.h"
 #include "common/Korumalar.h"
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "common/Sayılar.h"
 #include "common/YazıcıNesnesi.h"
 #include "data/Veritabanı.h"
 
 #include <QLocale>
 #include <algorithm>
-#include <cmath>
 
 namespace {
-
-// A whole number of 16 bits from a field or a text, rounded to the nearest (halves to even).
-qint16 Tamsayı16(const QVariant& değer)
-{
-    if (değer.isNull())
-        throw Hata(94, QStringLiteral("Boş değer sayıya çevrilemez"));
-    bool sayıMı = false;
-    const double sayı = değer.toString().trimmed().toDouble(&sayıMı);
-    if (!sayıMı)
-        throw Hata(HataNo::TürUyuşmazlığı, QStringLiteral("Tür uyuşmazlığı"));
-    const double yuvarlak = std::nearbyint(sayı);
-    if (yuvarlak < -32768 || yuvarlak > 32767)
-        throw Hata(6, QStringLiteral("Taşma"));
-    return qint16(yuvarlak);
-}
 
 const QString PazarMetni = QStringLiteral("PAZAR");
 const QString TatilMetni = QStringLiteral("TATİL");
@@ -62,8 +46,8 @@ bool İmzaFöyü::Yazdır()
 
     Tuzak([&] {
         TabloKümesi süreler = Veritabanı.TabloAç(QStringLiteral("MesaiSüreleriTablosu"));
-        haftaİçi = Tamsayı16(süreler.Alan(QStringLiteral("HaftaIciSuresi")));
-        haftaSonu = Tamsayı16(süreler.Alan(QStringLiteral("HaftaSonuSuresi")));
+        haftaİçi = KısaTamsayı(süreler.Alan(QStringLiteral("HaftaIciSuresi")));
+        haftaSonu = KısaTamsayı(süreler.Alan(QStringLiteral("HaftaSonuSuresi")));
         süreler.Kapat();
     });
     // The printer object measures in millimetres; the pen is the one setting a sheet makes.
@@ -210,7 +194,7 @@ void İmzaFöyü::GünSatırlarıYaz()
 {
     YazıcıNesnesi& y = yazıcı_;
     qint16 yıl = 0;
-    Tuzak([&] { yıl = Tamsayı16(bilgiler_.tarihYılı); });
+    Tuzak([&] { yıl = KısaTamsayı(bilgiler_.tarihYılı); });
     const float x1 = SolKenar + TarihSütunuGenişliği;
     for (int gün = 1; gün <= 31; ++gün) {
         // Day 31 of a shorter month rolls into the next one, which ends the table.

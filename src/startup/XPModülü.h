@@ -1,4 +1,4 @@
 #pragma once
 
-// Starts the toolkit's themed controls; true when nothing failed.
-bool GörselStilleriBaşlat();
+// Starts the toolkit's themed controls.
+void GörselStilleriBaşlat();
