@@ -133,10 +133,27 @@ int ListedeBul(const QListWidget* liste, const QString& metin)
 {
     if (metin.isEmpty())
         return -1;
-    for (int i = 0; i < liste->count(); ++i)
-        if (TürkçeBaşlıyorMu(liste->item(i)->text(), metin))
+    const QString baş = TürkçeKüçükHarf(metin);
+    for (int i = 0; i < liste->count(); ++i) {
+        const QListWidgetItem* öge = liste->item(i);
+        if (öge->type() == AranabilirÖğe::Tür
+                ? static_cast<const AranabilirÖğe*>(öge)->Anahtar().startsWith(baş)
+                : TürkçeBaşlıyorMu(öge->text(), metin))
             return i;
+    }
     return -1;
+}
+
+AranabilirÖğe::AranabilirÖğe(const QString& metin)
+    : QListWidgetItem(metin, nullptr, Tür), anahtar_(TürkçeKüçükHarf(metin))
+{
+}
+
+void AranabilirÖğe::setData(int rol, const QVariant& değer)
+{
+    QListWidgetItem::setData(rol, değer);
+    if (rol == Qt::DisplayRole || rol == Qt::EditRole)
+        anahtar_ = TürkçeKüçükHarf(text());
 }
 
 void TekerleğiOdağaBağla(QWidget* denetim)

@@ -313,6 +313,9 @@ void TürkçeSıralamalarıKaydet(sqlite3* bağlantı)
 SonuçKümesi::SonuçKümesi(sqlite3* bağlantı, detay::DeyimTutucu deyim)
     : bağlantı_(bağlantı), deyim_(std::move(deyim))
 {
+    const int n = deyim_ ? sqlite3_column_count(deyim_.get()) : 0;
+    for (int i = 0; i < n; ++i)
+        sütunlar_.push_back(QString::fromUtf8(sqlite3_column_name(deyim_.get(), i)));
     son_ = false;
     Adımla();
     baş_ = son_;
@@ -344,11 +347,9 @@ QVariant SonuçKümesi::Alan(const QString& sütun) const
 {
     if (son_ || !deyim_)
         throw Hata(HataNo::GeçerliKayıtYok, QStringLiteral("Geçerli kayıt yok."));
-    const int n = sqlite3_column_count(deyim_.get());
-    for (int i = 0; i < n; ++i)
-        if (QString::fromUtf8(sqlite3_column_name(deyim_.get(), i))
-                .compare(sütun, Qt::CaseInsensitive) == 0)
-            return Sütun(deyim_.get(), i);
+    for (size_t i = 0; i < sütunlar_.size(); ++i)
+        if (sütunlar_[i].compare(sütun, Qt::CaseInsensitive) == 0)
+            return Sütun(deyim_.get(), int(i));
     throw Hata(HataNo::ÖğeYok, QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") + sütun);
 }
 

@@ -46,6 +46,7 @@ private:
     void Adımla();
     sqlite3* bağlantı_;
     detay::DeyimTutucu deyim_;
+    std::vector<QString> sütunlar_; // the column names, read once: rows are read by name
     bool son_ = true;
     bool baş_ = true;
 };

@@ -181,7 +181,7 @@ void AnaForm::ServisSeçKutusu_Click()
         const QSignalBlocker engel(liste);
         liste->clear();
         for (; !kişiler.EOF_(); kişiler.SonrakineGeç()) {
-            auto* öge = new QListWidgetItem(kişiler.Alan(QStringLiteral("AdiSoyadi")).toString());
+            auto* öge = new AranabilirÖğe(kişiler.Alan(QStringLiteral("AdiSoyadi")).toString());
             öge->setData(Qt::UserRole, kişiler.Alan(QStringLiteral("Nosu")).toInt());
             öge->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
             öge->setCheckState(Qt::Unchecked);
