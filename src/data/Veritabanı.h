@@ -3,7 +3,7 @@
 //
 // Statements arrive in the desktop-database dialect the program builds (DELETE *, #m/d/yyyy#
 // date literals) and pass through DeyimÇevirici on their way to SQLite. Every failure is
-// thrown as Hata with the engine number of the mapping table in Veritabanı.cpp.
+// thrown as Hata with the engine number of the mapping table in SQLiteHataları.cpp.
 
 #include <QString>
 #include <QVariant>
@@ -114,5 +114,5 @@ private:
 // tool that writes the initial file).
 void TürkçeSıralamalarıKaydet(sqlite3* bağlantı);
 
-// The engine error for an SQLite result code (see the table in Veritabanı.cpp).
+// The engine error for an SQLite result code (see the table in SQLiteHataları.cpp).
 [[noreturn]] void SQLiteHatası(sqlite3* bağlantı, int kod, bool açılışta = false);
