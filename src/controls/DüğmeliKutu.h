@@ -66,6 +66,8 @@ protected:
 
 private:
     class AyrılmaGözcüsü;
+    // The watch of the user's moves away from the field (DüğmeliKutuGözcüsü.cpp).
+    static QObject* AyrılmaGözcüsüKur(DüğmeliKutu* kutu);
 
     bool DeğerKutusu_KeyDown(int tuş);
     bool DeğerKutusu_KeyPress(const QKeyEvent& olay);
@@ -83,7 +85,7 @@ private:
 
     QLineEdit* değerKutusu_;
     QScrollBar* düğmeler_;
-    AyrılmaGözcüsü* gözcü_;
+    QObject* gözcü_;
     qint16 enDüşük_ = 0;
     qint16 enYüksek_ = 1;
     int enUzunGiriş_ = 6;

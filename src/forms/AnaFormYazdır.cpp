@@ -1,12 +1,87 @@
+// The main window's marks and its print run: marking all or none, the print button's checks,
+// the printer choice and the run over the marked entries, one sheet each.
+
 #include "AnaForm.h"
 #include "YazdırFormu.h"
 #include "YazıcıSeçmeFormu.h"
 #include "common/Korumalar.h"
+#include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "common/OrtakYordamlarModülü.h"
 #include "common/YazıcıApileri.h"
 #include "controls/DüğmeliKutu.h"
 #include "ui_AnaForm.h"
 #include "İmzaFöyü.h"
+
+void AnaForm::ListeyiSeçDüğmesi_Click()
+{
+    Yoksay([this] { TümünüİşaretleVeyaTemizle(true); });
+}
+
+void AnaForm::SeçimiTemizleDüğmesi_Click()
+{
+    Yoksay([this] { TümünüİşaretleVeyaTemizle(false); });
+}
+
+// Every mark at once, drawn once; the current entry is left as it is.
+void AnaForm::TümünüİşaretleVeyaTemizle(bool işaretle)
+{
+    QListWidget* liste = ui->PersonelListesi;
+    liste->setUpdatesEnabled(false);
+    const Qt::CheckState durum = işaretle ? Qt::Checked : Qt::Unchecked;
+    for (int i = 0; i < liste->count(); ++i)
+        liste->item(i)->setCheckState(durum);
+    liste->setUpdatesEnabled(true);
+}
+
+bool AnaForm::İşaretliVarMı() const
+{
+    const QListWidget* liste = ui->PersonelListesi;
+    for (int i = 0; i < liste->count(); ++i)
+        if (liste->item(i)->checkState() == Qt::Checked)
+            return true;
+    return false;
+}
+
+void AnaForm::YazdırDüğmesi_Click()
+{
+    if (!FöyHazırMı())
+        return;
+    bool yazıcıVar = false;
+    Tuzak([&] {
+        if (!YazıcıVar) {
+            MesajKutusunuOrtala();
+            MesajKutusu({QStringLiteral("Bilgisayarınızda yüklü bir YAZICI yok!\r\n\r\n"
+                                        "Lütfen, bir yazıcı yükleyip tekrar deneyiniz."),
+                         MesajSimgesi::Ünlem});
+            return;
+        }
+        yazıcıVar = true;
+    });
+    if (yazıcıVar)
+        YazdırmaİşiniBaşlat();
+}
+
+bool AnaForm::FöyHazırMı()
+{
+    bool hazır = false;
+    Tuzak([&] {
+        if (!İşaretliVarMı()) {
+            MesajKutusunuOrtala();
+            MesajKutusu({QStringLiteral("Lütfen, listeden bir personel seçiniz!")});
+            ui->PersonelListesi->setFocus();
+            return;
+        }
+        if (KurumAdı.isEmpty()) {
+            MesajKutusunuOrtala();
+            MesajKutusu({QStringLiteral("Lütfen, \"Kurum Adı\" giriniz!")});
+            ui->KurumAdıGirişiDüğmesi->setFocus();
+            return;
+        }
+        hazır = true;
+    });
+    return hazır;
+}
 
 bool AnaForm::Yazdır()
 {
