@@ -1,8 +1,5 @@
 #include "OrtakDeğişkenlerModülü.h"
 
-#include "data/Veritabanı.h"
-
-VeritabanıBağlantısı Veritabanı;
 QString ProgramBaşlığı;
 QString ProgramKlasörü;
 QString AyarUygulamaAdı;

@@ -5,15 +5,12 @@
 #include <QDate>
 #include <QString>
 
-class VeritabanıBağlantısı;
-
-extern VeritabanıBağlantısı Veritabanı; // the one connection, opened at start-up
-extern QString ProgramBaşlığı;          // "Velnora - Tessaro 1.01": caption and single-copy key
-extern QString ProgramKlasörü;          // the program file's folder, ending in a separator
-extern QString AyarUygulamaAdı;         // "Velnora\Tessaro"
-extern QColor VurguRengi;               // the label colour of the focused entry box
-extern QString KurumAdı;                // the institution name in force
-extern bool YazıcıVar;                  // a printer was installed at start-up
-extern bool YazıcıSeçimiİptal;          // the printer choice was cancelled
-extern bool DeğiştirmeModu;             // the staff dialog opens in edit mode
-extern QDate SeçilenTarih;              // handed from the main window to the holiday calendar
+extern QString ProgramBaşlığı;  // "Velnora - Tessaro 1.01": caption and single-copy key
+extern QString ProgramKlasörü;  // the program file's folder, ending in a separator
+extern QString AyarUygulamaAdı; // "Velnora\Tessaro"
+extern QColor VurguRengi;       // the label colour of the focused entry box
+extern QString KurumAdı;        // the institution name in force
+extern bool YazıcıVar;          // a printer was installed at start-up
+extern bool YazıcıSeçimiİptal;  // the printer choice was cancelled
+extern bool DeğiştirmeModu;     // the staff dialog opens in edit mode
+extern QDate SeçilenTarih;      // handed from the main window to the holiday calendar

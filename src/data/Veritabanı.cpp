@@ -12,6 +12,8 @@
 
 using detay::Hazırla;
 
+VeritabanıBağlantısı Veritabanı;
+
 detay::DeyimTutucu detay::Hazırla(sqlite3* bağlantı, const QString& metin)
 {
     const QByteArray utf8 = metin.toUtf8();

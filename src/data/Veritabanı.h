@@ -110,6 +110,9 @@ private:
     detay::BağlantıTutucu bağlantı_;
 };
 
+// The program's one connection, opened at start-up.
+extern VeritabanıBağlantısı Veritabanı;
+
 // Registers the Turkish collations on a connection (used by the connection itself and by the
 // tool that writes the initial file).
 void TürkçeSıralamalarıKaydet(sqlite3* bağlantı);
