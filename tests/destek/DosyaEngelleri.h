@@ -3,33 +3,47 @@
 // folder (chattr +i) and a tiny disk that fills up (a tmpfs mount). Both are undone when the
 // object goes. Kurulu() is false when the system refused; the test then skips.
 
-#include <QString>
+#include <QProcess>
 
-class Değişmez
+class DosyaEngeli
 {
 public:
-    explicit Değişmez(QString yol);
-    ~Değişmez();
-    Değişmez(const Değişmez&) = delete;
-    Değişmez& operator=(const Değişmez&) = delete;
+    // kur and kaldır: a program and its arguments.
+    DosyaEngeli(const QStringList& kur, QStringList kaldır)
+        : kaldır_(std::move(kaldır)), kurulu_(Komut(kur))
+    {
+    }
+    ~DosyaEngeli()
+    {
+        if (kurulu_)
+            Komut(kaldır_);
+    }
+    Q_DISABLE_COPY_MOVE(DosyaEngeli)
     bool Kurulu() const { return kurulu_; }
 
 private:
-    QString yol_;
-    bool kurulu_ = false;
+    static bool Komut(const QStringList& k) { return QProcess::execute(k[0], k.mid(1)) == 0; }
+    QStringList kaldır_;
+    bool kurulu_;
 };
 
-class KüçükDisk
+struct Değişmez : DosyaEngeli
 {
-public:
-    // Mounts a tmpfs of the given size on the (existing, empty) folder.
-    KüçükDisk(QString klasör, int kilobayt);
-    ~KüçükDisk();
-    KüçükDisk(const KüçükDisk&) = delete;
-    KüçükDisk& operator=(const KüçükDisk&) = delete;
-    bool Kurulu() const { return kurulu_; }
+    explicit Değişmez(const QString& yol)
+        : DosyaEngeli({QStringLiteral("chattr"), QStringLiteral("+i"), yol},
+                      {QStringLiteral("chattr"), QStringLiteral("-i"), yol})
+    {
+    }
+};
 
-private:
-    QString klasör_;
-    bool kurulu_ = false;
+struct KüçükDisk : DosyaEngeli
+{
+    // Mounts a tmpfs of the given size on the (existing, empty) folder.
+    KüçükDisk(const QString& klasör, int kilobayt)
+        : DosyaEngeli({QStringLiteral("mount"), QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                       QStringLiteral("-o"), QStringLiteral("size=%1k").arg(kilobayt),
+                       QStringLiteral("tmpfs"), klasör},
+                      {QStringLiteral("umount"), klasör})
+    {
+    }
 };
