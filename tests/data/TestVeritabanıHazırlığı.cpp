@@ -105,15 +105,13 @@ private Q_SLOTS:
         Satır("silinmiş, hayır", "silinmiş", dün, "H", {soru, u"bitti"_s, eski, günlükler});
         Satır("yedek de yok", "silinmiş yedeksiz", dün, "",
               {ulaşılamadı, u"bitti"_s, QString(), günlükler});
-        // A file that is no database of the program never replaces the backup.
+        // A file that is no database of the program (an empty file is one without tables) never
+        // replaces the backup.
         Satır("boşaltılmış", "boş", dün, "E", {HataSorusu(3049), u"açık"_s, eski, vtb});
-        Satır("tablosu eksik", "tablo", dün, "E", {HataSorusu(3049), u"açık"_s, eski, vtb});
         Satır("metin dosyası", "metin", dün, "", {erişilemiyor, u"bitti"_s, eski, vtb});
         Satır("dolu disk", "dolu", dün, "E", {HataSorusu(3026), u"açık"_s, eski, vtb});
         Satır("salt okunur klasör", "silinmiş salt okunur", dün, "EE",
               {soru, HataSorusu(75), erişilemiyor, u"bitti"_s, eski, günlükler});
-        Satır("program dosyaları yok", "pf", dün, "EEE",
-              {HataSorusu(75), HataSorusu(75), HataSorusu(3027), u"açık"_s, QString(), vtb});
         Satır("program dosyaları yok, hayır", "pf", dün, "H",
               {HataSorusu(75), u"bitti"_s, QString(), vtb});
     }
@@ -137,8 +135,6 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(ydk));
         if (durum == u"pf"_s)
             qputenv("PROGRAMFILES", QFile::encodeName(ortam.ProgramDosyaları() + u"yok/"_s));
-        if (durum == u"tablo"_s)
-            Kurum(vtb, u"DROP TABLE TatilTarihleriTablosu"_s);
         if (durum == u"dolu"_s)
             Kurum(vtb, u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE "
                        u"i<400) INSERT INTO PersonelBilgileriTablosu (Sicili, AdiSoyadi, Unvani, "
@@ -153,8 +149,12 @@ private Q_SLOTS:
             for (const QString& ek : {u"-journal"_s, u"-wal"_s, u"-shm"_s})
                 Yaz(vtb + ek, ek.toUtf8());
         }
-        std::optional<Değişmez> kilit;
-        if (durum.endsWith(u"salt okunur"_s) && !kilit.emplace(ortam.ProgramKlasörü()).Kurulu())
+        std::optional<DosyaEngeli> kilit;
+        if (durum.endsWith(u"salt okunur"_s) &&
+            !kilit
+                 .emplace(QStringList{u"chattr"_s, u"+i"_s, ortam.ProgramKlasörü()},
+                          QStringList{u"chattr"_s, u"-i"_s, ortam.ProgramKlasörü()})
+                 .Kurulu())
             QSKIP("chattr kullanılamıyor");
         for (QChar c : yanıtlar)
             ortam.yanıtlar.push_back(c == u'E' ? Yanıt::Evet : Yanıt::Hayır);

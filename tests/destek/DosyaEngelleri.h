@@ -1,7 +1,7 @@
 #pragma once
-// Faults for tests that run as root, where permission bits stop nothing: an immutable file or
-// folder (chattr +i) and a tiny disk that fills up (a tmpfs mount). Both are undone when the
-// object goes. Kurulu() is false when the system refused; the test then skips.
+// Faults for tests that run as root, where permission bits stop nothing, such as an immutable
+// folder (chattr +i) or a tiny disk that fills up (a tmpfs mount): set up by one command and
+// undone by another when the object goes. Kurulu() is false when the system refused.
 
 #include <QProcess>
 
@@ -25,15 +25,6 @@ private:
     static bool Komut(const QStringList& k) { return QProcess::execute(k[0], k.mid(1)) == 0; }
     QStringList kaldır_;
     bool kurulu_;
-};
-
-struct Değişmez : DosyaEngeli
-{
-    explicit Değişmez(const QString& yol)
-        : DosyaEngeli({QStringLiteral("chattr"), QStringLiteral("+i"), yol},
-                      {QStringLiteral("chattr"), QStringLiteral("-i"), yol})
-    {
-    }
 };
 
 struct KüçükDisk : DosyaEngeli

@@ -1,5 +1,5 @@
-// The start of the program: the operating-system gate, Main's program-wide values and main
-// window in their order, the single-copy guard, and Qt's own texts in Turkish.
+// The start of the program: Main's program-wide values and main window in their order, the
+// single-copy guard, and Qt's own texts in Turkish.
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "data/Veritabanı.h"
@@ -17,8 +17,6 @@
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(SürümKaydı)
-
 class TestBaslangic : public QObject
 {
     Q_OBJECT
@@ -33,35 +31,6 @@ private Q_SLOTS:
     {
         qDeleteAll(QApplication::topLevelWidgets());
         ortam.reset();
-    }
-
-    // The version records of Windows: a message and the end, or on without a word.
-    void isletimSistemiKapisi_data()
-    {
-        QTest::addColumn<SürümKaydı>("sürüm");
-        QTest::addColumn<QString>("metin");
-        const QString m15 = u"Program, bilgisayarınızda kurulu olmadığı için başlatılamıyor. "
-                            u"Lütfen, kurulum programını çalıştırınız!"_s;
-        const QString m20 = u"Program'ın çalışabilmesi için bilgisayarınızda NT 4.0 ile 'Servis "
-                            u"Pack 3' ya da daha yüksek bir sürümün yüklü olması gerekiyor."_s;
-        QTest::newRow("95 yapı 1110") << SürümKaydı{1, 4, 0, 0x04000456u, {}} << m15;
-        QTest::newRow("95 yapı 1111") << SürümKaydı{1, 4, 0, 0x04000457u, {}} << QString();
-        QTest::newRow("NT 4 SP2") << SürümKaydı{2, 4, 0, 1381u, u"Service Pack 2"_s} << m20;
-        QTest::newRow("NT 4 SP3") << SürümKaydı{2, 4, 0, 1381u, u"Service Pack 3"_s} << QString();
-        QTest::newRow("NT 4 boş karakterden sonra SP3")
-            << SürümKaydı{2, 4, 0, 1381u, QStringLiteral("Beta\0Service Pack 3")} << m20;
-        QTest::newRow("Windows 2000") << SürümKaydı{2, 5, 0, 2195u, {}} << QString();
-    }
-    void isletimSistemiKapisi()
-    {
-        QFETCH(SürümKaydı, sürüm);
-        QFETCH(QString, metin);
-        İşletimSistemiDenetle(sürüm);
-        QCOMPARE(ortam->bitişKodu, metin.isEmpty() ? std::nullopt : std::optional<int>(0));
-        QCOMPARE(ortam->gösterilen.size(), size_t(metin.isEmpty() ? 0 : 1));
-        for (const Mesaj& m : ortam->gösterilen)
-            QVERIFY(m.metin == metin && m.simge == MesajSimgesi::Kritik &&
-                    m.başlık == u"Tessaro"_s);
     }
 
     // A running copy, minimised, is brought to the front and nothing else is done; without a
