@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -21,17 +20,10 @@ class TestBaslangic : public QObject
 {
     Q_OBJECT
 
-    std::optional<TestOrtamı> ortam;
     QTemporaryDir soketler; // the single-copy sockets of this test stay in a folder of its own
 
 private Q_SLOTS:
     void initTestCase() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(soketler.path())); }
-    void init() { ortam.emplace(); }
-    void cleanup()
-    {
-        qDeleteAll(QApplication::topLevelWidgets());
-        ortam.reset();
-    }
 
     // A running copy, minimised, is brought to the front and nothing else is done; without a
     // database no later value is set and no window opens; else the main window answers later
@@ -46,27 +38,29 @@ private Q_SLOTS:
     void mainSirasi()
     {
         QFETCH(int, durum);
+        qDeleteAll(QApplication::topLevelWidgets());
+        TestOrtamı ortam;
         auto* çalışan = new QWidget;
         çalışan->setWindowTitle(u"Velnora - Tessaro 1.01"_s);
         if (durum == 1) {
             çalışan->showMinimized();
             TekKopyaKoruması::Dinle(çalışan->windowTitle(), çalışan);
         }
-        QVERIFY(durum != 2 || QFile::remove(ortam->VeritabanıYolu()));
+        QVERIFY(durum != 2 || QFile::remove(ortam.VeritabanıYolu()));
         ProgramKlasörü.clear();
         AyarUygulamaAdı.clear();
         VurguRengi = QColor();
 
         Main();
 
-        QCOMPARE(ortam->gösterilen.size(), size_t(durum == 2 ? 1 : 0));
-        QCOMPARE(ortam->bitişKodu, durum ? std::optional<int>(0) : std::nullopt);
+        QCOMPARE(ortam.gösterilen.size(), size_t(durum == 2 ? 1 : 0));
+        QCOMPARE(ortam.bitişKodu, durum ? std::optional<int>(0) : std::nullopt);
         QCOMPARE(ProgramBaşlığı, çalışan->windowTitle());
-        QCOMPARE(ProgramKlasörü, durum == 1 ? QString() : ortam->ProgramKlasörü());
+        QCOMPARE(ProgramKlasörü, durum == 1 ? QString() : ortam.ProgramKlasörü());
         QCOMPARE(AyarUygulamaAdı, durum ? QString() : u"Velnora\\Tessaro"_s);
         QCOMPARE(VurguRengi, durum ? QColor() : QColor(10, 80, 220));
         QCOMPARE(Veritabanı.AçıkMı(), !durum);
-        QCOMPARE(QFileInfo::exists(ortam->YedekYolu()), !durum);
+        QCOMPARE(QFileInfo::exists(ortam.YedekYolu()), !durum);
         QCOMPARE(QApplication::topLevelWidgets().size(), durum ? 1 : 2);
         QTRY_COMPARE(çalışan->isVisible() && !çalışan->isMinimized(), durum == 1);
         QCOMPARE(TekKopyaKoruması::ÇalışanıÖneGetir(ProgramBaşlığı), durum != 2);
