@@ -126,7 +126,7 @@ private Q_SLOTS:
         const QString vtb = ortam.VeritabanıYolu(), ydk = ortam.YedekYolu();
         const QString ydkKlasörü = QFileInfo(ydk).absolutePath();
         std::optional<KüçükDisk> disk;
-        if (durum == u"dolu"_s && !disk.emplace(ortam.ProgramDosyaları(), 96).Kurulu())
+        if (durum == u"dolu"_s && !disk.emplace(ortam.ProgramDosyaları(), 40).Kurulu())
             QSKIP("tmpfs bağlanamadı");
         Kurum(vtb, u"INSERT INTO KurumTablosu VALUES ('ESKİ')"_s);
         QVERIFY(QDir().mkpath(ydkKlasörü) && QFile::copy(vtb, ydk));
@@ -135,10 +135,6 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(ydk));
         if (durum == u"pf"_s)
             qputenv("PROGRAMFILES", QFile::encodeName(ortam.ProgramDosyaları() + u"yok/"_s));
-        if (durum == u"dolu"_s)
-            Kurum(vtb, u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE "
-                       u"i<400) INSERT INTO PersonelBilgileriTablosu (Sicili, AdiSoyadi, Unvani, "
-                       u"Servisi, SiraNo) SELECT i, hex(randomblob(200)), 'M', 'S', i FROM n"_s);
         if (durum == u"boş"_s || durum == u"metin"_s)
             Yaz(vtb, QByteArray(durum == u"boş"_s ? 0 : 300, 'x'));
         if (QFile f(vtb); f.open(QIODevice::ReadWrite))
