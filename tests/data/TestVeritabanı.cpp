@@ -1,6 +1,5 @@
-// The database connection against a real file: the translation of statements and the engine
-// error numbers, the two kinds of record set, and a file that cannot be opened or is held by
-// another program.
+// The database connection against a real file: the translation of statements, the engine error
+// numbers and the two kinds of record set.
 
 #include "common/Hata.h"
 #include "common/OrtakDeğişkenlerModülü.h"
@@ -10,7 +9,6 @@
 #include "destek/TestOrtamı.h"
 
 #include <QTest>
-#include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
 
@@ -130,30 +128,6 @@ private Q_SLOTS:
                 .Alan(0),
             QVariant(QDate(2024, 2, 29)));
         QCOMPARE(HataNumarası([] { Veritabanı.TabloAç(u"YokTablosu"_s); }), 3078);
-    }
-
-    void acilisVeKilit()
-    {
-        const QString yol = ortam->VeritabanıYolu(), klasör = ortam->ProgramKlasörü();
-        Veritabanı.Kapat();
-        QCOMPARE(HataNumarası([&] { Veritabanı.Aç(klasör + u"Yok.vtb"_s); }),
-                 HataNo::DosyaAçılamıyor);
-        // Another program holding the file, as it would with a connection of its own.
-        sqlite3* başka = nullptr;
-        sqlite3_open(QFile::encodeName(yol).constData(), &başka);
-        QCOMPARE(sqlite3_exec(başka, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-        QCOMPARE(HataNumarası([&] { Veritabanı.Aç(yol); }), HataNo::ÖzelKullanımda);
-        sqlite3_exec(başka, "COMMIT; BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-        Veritabanı.Aç(yol);
-        QCOMPARE(HataNumarası([] { Ekle(u"A"_s); }), HataNo::KilitliKayıt);
-        sqlite3_exec(başka, "COMMIT", nullptr, nullptr, nullptr);
-        // A record set left unread keeps no lock once it is gone.
-        Ekle(u"Ali"_s);
-        Ekle(u"Can"_s);
-        Veritabanı.KayıtKümesiAç(Deyim::TümPersonel());
-        QCOMPARE(sqlite3_exec(başka, "BEGIN EXCLUSIVE; COMMIT", nullptr, nullptr, nullptr),
-                 SQLITE_OK);
-        sqlite3_close(başka);
     }
 };
 
