@@ -81,7 +81,6 @@ private Q_SLOTS:
               u"SELECT 'DELETE * #3/1/2024# Servisi'"_s);
         const QString sil = u"DELETE * FROM TatilTarihleriTablosu WHERE TatilTarihi="_s;
         Satır("olmayan gün", sil + u"#2/30/2024#"_s, u"3075"_s);
-        Satır("iki basamaklı yıl", sil + u"#1/3/99#"_s, u"3075"_s);
         Satır("iki deyim", u"DELETE * FROM KurumTablosu; DELETE * FROM KurumTablosu"_s, u"3075"_s);
         Satır("sonda boşluk", u"DELETE * FROM KurumTablosu; \r\n\t"_s, u"0"_s);
         Satır(
@@ -114,9 +113,7 @@ private Q_SLOTS:
         QCOMPARE(k.Alan(5).toString(), u"10"_s);
         QCOMPARE(HataNumarası([&] { k.Alan(6); }), 3265);
         k.SonrakineGeç();
-        QVERIFY(k.EOF_() && !k.BOF_());
         QCOMPARE(HataNumarası([&] { k.Alan(0); }), HataNo::GeçerliKayıtYok);
-        QCOMPARE(HataNumarası([&] { k.SonrakineGeç(); }), HataNo::GeçerliKayıtYok);
 
         TabloKümesi t = Veritabanı.TabloAç(u"TatilTarihleriTablosu"_s);
         QCOMPARE(HataNumarası([&] { t.AlanıAyarla(u"TatilTarihi"_s, QDate()); }), 3020);

@@ -8,7 +8,6 @@
 #include "destek/TestOrtamı.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QTest>
 #include <optional>
 
@@ -31,10 +30,10 @@ QString HataSorusu(int numara)
 // Title, icon, whether it asks, and the text, or for HataYönet's question the error number.
 QString Özet(const Mesaj& m)
 {
-    const auto kod = QRegularExpression(u"Hata Kodu: (\\d+)\r\n"_s).match(m.metin);
+    const QString kod = m.metin.section(u"Hata Kodu: "_s, 1).section(u"\r\n"_s, 0, 0);
     return u"%1 %2%3 %4"_s.arg(m.başlık, QString(u"BÜSK"_s[int(m.simge)]),
                                m.düğmeler == MesajDüğmeleri::EvetHayır ? u"?"_s : QString(),
-                               kod.hasMatch() ? kod.captured(1) : m.metin);
+                               kod.isEmpty() ? m.metin : kod);
 }
 
 // Runs a statement on the file through a connection of its own; the institution it holds.
@@ -102,8 +101,6 @@ private Q_SLOTS:
         // Another program holding the file, or a folder in its place.
         Satır("kilitli", "kilitli", dün, "E", {HataSorusu(3260), u"kapalı"_s, eski, vtb});
         Satır("klasör", "klasör", dün, "", {erişilemiyor, u"bitti"_s, eski, vtb});
-        Satır("program dosyaları yok, hayır", "pf", dün, "H",
-              {HataSorusu(75), u"bitti"_s, QString(), vtb});
     }
     void hazirlik()
     {
@@ -121,10 +118,8 @@ private Q_SLOTS:
         Kurum(vtb, u"INSERT INTO KurumTablosu VALUES ('ESKİ')"_s);
         QVERIFY(QDir().mkpath(ydkKlasörü) && QFile::copy(vtb, ydk));
         Kurum(vtb, u"UPDATE KurumTablosu SET KurumAdi='YENİ'"_s);
-        if (durum.endsWith(u"yedeksiz"_s) || durum == u"pf"_s)
+        if (durum.endsWith(u"yedeksiz"_s))
             QVERIFY(QFile::remove(ydk));
-        if (durum == u"pf"_s)
-            qputenv("PROGRAMFILES", QFile::encodeName(ortam.ProgramDosyaları() + u"yok/"_s));
         if (QFile f(vtb);
             (durum == u"boş"_s || durum == u"metin"_s) && f.open(QIODevice::WriteOnly))
             f.write(QByteArray(durum == u"boş"_s ? 0 : 300, 'x'));
