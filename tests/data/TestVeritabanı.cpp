@@ -108,13 +108,11 @@ private Q_SLOTS:
         QCOMPARE(Sütun(Deyim::TümPersonel()), QStringList({u"Can"_s, u"Ayşe"_s}));
         for (const QString& sicil : {u"7, 'x', 'y', 'z', '1'), (8"_s, QString(), u"7"_s})
             QCOMPARE(HataNumarası([&] { Deyim::PersonelEkle(sicil, u"o'n"_s, {}, {}, {}); }), 3075);
-        const qint32 nosu = Sütun(Deyim::TümPersonel(), u"Nosu"_s)[1].toInt();
-        SonuçKümesi k = Veritabanı.KayıtKümesiAç(Deyim::PersonelAyrıntısı(nosu));
-        QCOMPARE(k.Alan(5).toString(), u"10"_s);
-        QCOMPARE(HataNumarası([&] { k.Alan(6); }), 3265);
-        k.SonrakineGeç();
+        SonuçKümesi k = Veritabanı.KayıtKümesiAç(Deyim::TümPersonel());
+        QCOMPARE(HataNumarası([&] { k.Alan(3); }), 3265);
+        for (int i = 0; i < 2; ++i)
+            k.SonrakineGeç();
         QCOMPARE(HataNumarası([&] { k.Alan(0); }), HataNo::GeçerliKayıtYok);
-
         TabloKümesi t = Veritabanı.TabloAç(u"TatilTarihleriTablosu"_s);
         QCOMPARE(HataNumarası([&] { t.AlanıAyarla(u"TatilTarihi"_s, QDate()); }), 3020);
         t.YeniEkle();
