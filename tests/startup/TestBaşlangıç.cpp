@@ -2,7 +2,6 @@
 // single-copy guard, and Qt's own texts in Turkish.
 
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "data/Veritabanı.h"
 #include "destek/TestOrtamı.h"
 #include "startup/BaşlangıçModülü.h"
 #include "startup/QtÇevirisi.h"
@@ -59,8 +58,6 @@ private Q_SLOTS:
         QCOMPARE(ProgramKlasörü, durum == 1 ? QString() : ortam.ProgramKlasörü());
         QCOMPARE(AyarUygulamaAdı, durum ? QString() : u"Velnora\\Tessaro"_s);
         QCOMPARE(VurguRengi, durum ? QColor() : QColor(10, 80, 220));
-        QCOMPARE(Veritabanı.AçıkMı(), !durum);
-        QCOMPARE(QFileInfo::exists(ortam.YedekYolu()), !durum);
         QCOMPARE(QApplication::topLevelWidgets().size(), durum ? 1 : 2);
         QTRY_COMPARE(çalışan->isVisible() && !çalışan->isMinimized(), durum == 1);
         QCOMPARE(TekKopyaKoruması::ÇalışanıÖneGetir(ProgramBaşlığı), durum != 2);
