@@ -14,12 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void Ekle(const QString& ad, const QString& sıra = u"1"_s)
-{
-    static int sicil = 0;
-    Veritabanı.Çalıştır(Deyim::PersonelEkle(QString::number(++sicil), ad, ad, ad, sıra));
-}
-
 // One column of every row of a SELECT, as text.
 QStringList Sütun(const QString& seçim, const QString& sütun = u"AdiSoyadi"_s)
 {
@@ -97,8 +91,8 @@ private Q_SLOTS:
         ortam.VeritabanınıAç();
         // Staff by the value of their order numbers; no value made into a statement that would
         // end its quotes or stand bare as a number, so a save cannot add a row nobody checked.
-        Ekle(u"Ayşe"_s, u"10"_s);
-        Ekle(u"Can"_s, u"9"_s);
+        Veritabanı.Çalıştır(Deyim::PersonelEkle(u"1"_s, u"Ayşe"_s, {}, {}, u"10"_s));
+        Veritabanı.Çalıştır(Deyim::PersonelEkle(u"2"_s, u"Can"_s, {}, {}, u"9"_s));
         QCOMPARE(Sütun(Deyim::TümPersonel()), QStringList({u"Can"_s, u"Ayşe"_s}));
         for (const QString& sicil : {u"7, 'x', 'y', 'z', '1'), (8"_s, QString(), u"7"_s})
             QCOMPARE(HataNumarası([&] { Deyim::PersonelEkle(sicil, u"o'n"_s, {}, {}, {}); }), 3075);
