@@ -1,15 +1,12 @@
-// The start of the program: Main's program-wide values and main window in their order, the
-// single-copy guard, and Qt's own texts in Turkish.
+// The start of the program: Main's program-wide values and main window in their order, and the
+// single-copy guard.
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "destek/TestOrtamı.h"
 #include "startup/BaşlangıçModülü.h"
-#include "startup/QtÇevirisi.h"
 #include "startup/TekKopyaKoruması.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -61,17 +58,6 @@ private Q_SLOTS:
         QCOMPARE(QApplication::topLevelWidgets().size(), durum ? 1 : 2);
         QTRY_COMPARE(çalışan->isVisible() && !çalışan->isMinimized(), durum == 1);
         QCOMPARE(TekKopyaKoruması::ÇalışanıÖneGetir(ProgramBaşlığı), durum != 2);
-    }
-
-    // Kept last: the catalogue stays installed for the rest of the run.
-    void qtMetinleriTurkcedir()
-    {
-        QVERIFY(QtTürkçeMetinleriniYükle());
-        QMessageBox k(QMessageBox::Question, {}, {},
-                      QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(k.button(QMessageBox::Ok)->text() + k.button(QMessageBox::Yes)->text() +
-                     k.button(QMessageBox::No)->text(),
-                 u"Tamam&Evet&Hayır"_s);
     }
 };
 
