@@ -14,7 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// One column of every row of a SELECT, as text.
 QStringList Sütun(const QString& seçim, const QString& sütun = u"AdiSoyadi"_s)
 {
     QStringList sonuç;
@@ -66,7 +65,6 @@ private Q_SLOTS:
         const QString sil = u"DELETE * FROM TatilTarihleriTablosu WHERE TatilTarihi="_s;
         Satır("olmayan gün", sil + u"#2/30/2024#"_s, u"3075"_s);
         Satır("iki deyim", u"DELETE * FROM KurumTablosu; DELETE * FROM KurumTablosu"_s, u"3075"_s);
-        Satır("sonda boşluk", u"DELETE * FROM KurumTablosu; \r\n\t"_s, u"0"_s);
         Satır(
             "yinelenen gün",
             u"INSERT INTO TatilTarihleriTablosu (TatilTarihi) VALUES (#1/1/2024#), (#1/1/2024#)"_s,

@@ -1,7 +1,6 @@
 #pragma once
-// A fault for tests run as root, where permission bits stop nothing, such as an immutable folder
-// (chattr +i) or a full tiny disk (a tmpfs mount): set up by one command (a program and its
-// arguments), undone by the other when the object goes. Kurulu() is false when the system refused.
+// A fault for tests run as root, where permission bits stop nothing (chattr +i, a tiny tmpfs): set
+// up by one command, undone by the other when the object goes; Kurulu() is false when refused.
 
 #include <QProcess>
 

@@ -21,9 +21,8 @@ class TestBaslangic : public QObject
 private Q_SLOTS:
     void initTestCase() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(soketler.path())); }
 
-    // A running copy, minimised, is brought to the front and nothing else is done; without a
-    // database no later value is set and no window opens; else the main window answers later
-    // copies.
+    // A running copy, minimised, is brought to the front and nothing else done; without a database
+    // no later value is set and no window opens; else the main window answers later copies.
     void mainSirasi_data()
     {
         QTest::addColumn<int>("durum");
