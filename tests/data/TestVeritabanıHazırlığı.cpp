@@ -81,6 +81,8 @@ private Q_SLOTS:
         Satır("dün 23:59:59", "", dün, "", {u"açık"_s, yeni, vtb});
         Satır("bugün 00:00", "", bugünSaat9.addSecs(-9 * 3600), "", {u"açık"_s, eski, vtb});
         Satır("ilk çalıştırma", "yedeksiz", bugünSaat9, "", {u"açık"_s, yeni, vtb});
+        // A new account has no data folder yet.
+        Satır("yeni hesap", "yeni hesap", bugünSaat9, "", {u"açık"_s, yeni, vtb});
         // The journal and logs of the lost file are moved aside, not played into the copy.
         Satır("silinmiş, evet", "silinmiş", dün, "E",
               {soru, u"açık"_s, eski,
@@ -117,6 +119,11 @@ private Q_SLOTS:
         Kurum(vtb, u"UPDATE KurumTablosu SET KurumAdi='YENİ'"_s);
         if (durum.endsWith(u"yedeksiz"_s))
             QVERIFY(QFile::remove(ydk));
+        if (durum == u"yeni hesap"_s) {
+            QVERIFY(QDir(ortam.ProgramDosyaları()).removeRecursively());
+            qunsetenv("PROGRAMFILES");
+            qputenv("XDG_DATA_HOME", QFile::encodeName(ortam.ProgramDosyaları()));
+        }
         if (QFile f(vtb);
             (durum == u"boş"_s || durum == u"metin"_s) && f.open(QIODevice::WriteOnly))
             f.write(QByteArray(durum == u"boş"_s ? 0 : 300, 'x'));
@@ -146,6 +153,7 @@ private Q_SLOTS:
 
         VeritabanınıHazırla();
 
+        qunsetenv("XDG_DATA_HOME");
         kilit.reset();
         başka.reset();
         QStringList gözlenen;
