@@ -1,35 +1,36 @@
 #pragma once
-// Faults for tests that run as root, where permission bits stop nothing: an immutable file or
-// folder (chattr +i) and a tiny disk that fills up (a tmpfs mount). Both are undone when the
-// object goes. Kurulu() is false when the system refused; the test then skips.
+// A fault for tests run as root, where permission bits stop nothing (chattr +i, a tiny tmpfs): set
+// up by one command, undone by the other when the object goes; Kurulu() is false when refused.
 
-#include <QString>
+#include <QProcess>
 
-class Değişmez
+class DosyaEngeli
 {
 public:
-    explicit Değişmez(QString yol);
-    ~Değişmez();
-    Değişmez(const Değişmez&) = delete;
-    Değişmez& operator=(const Değişmez&) = delete;
+    DosyaEngeli(const QStringList& kur, QStringList kaldır)
+        : kaldır_(std::move(kaldır)), kurulu_(QProcess::execute(kur[0], kur.mid(1)) == 0)
+    {
+    }
+    ~DosyaEngeli()
+    {
+        if (kurulu_)
+            QProcess::execute(kaldır_[0], kaldır_.mid(1));
+    }
+    Q_DISABLE_COPY_MOVE(DosyaEngeli)
     bool Kurulu() const { return kurulu_; }
 
 private:
-    QString yol_;
-    bool kurulu_ = false;
+    QStringList kaldır_;
+    bool kurulu_;
 };
 
-class KüçükDisk
+struct KüçükDisk : DosyaEngeli
 {
-public:
-    // Mounts a tmpfs of the given size on the (existing, empty) folder.
-    KüçükDisk(QString klasör, int kilobayt);
-    ~KüçükDisk();
-    KüçükDisk(const KüçükDisk&) = delete;
-    KüçükDisk& operator=(const KüçükDisk&) = delete;
-    bool Kurulu() const { return kurulu_; }
-
-private:
-    QString klasör_;
-    bool kurulu_ = false;
+    KüçükDisk(const QString& klasör, int kilobayt)
+        : DosyaEngeli({QStringLiteral("mount"), QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                       QStringLiteral("-o"), QStringLiteral("size=%1k").arg(kilobayt),
+                       QStringLiteral("tmpfs"), klasör},
+                      {QStringLiteral("umount"), klasör})
+    {
+    }
 };
