@@ -7,11 +7,11 @@
 //     is shown, and the time is when a connection first succeeds.
 //   OlcumBaslangic [ROUNDS]
 
+#include "ProgramKopyası.h"
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
 #include "data/VeritabanıHazırlığı.h"
-#include "destek/ProgramKopyası.h"
 #include "destek/TestOrtamı.h"
 #include "startup/TekKopyaKoruması.h"
 

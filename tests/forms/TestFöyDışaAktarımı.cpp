@@ -182,7 +182,8 @@ private Q_SLOTS:
         Aç(40);
         İşaretle({0});
         QTemporaryDir kapalı;
-        const Değişmez engel(kapalı.path());
+        const DosyaEngeli engel({QStringLiteral("chattr"), QStringLiteral("+i"), kapalı.path()},
+                                {QStringLiteral("chattr"), QStringLiteral("-i"), kapalı.path()});
         QVERIFY(engel.Kurulu());
         Kaydet(kapalı.filePath(QStringLiteral("föyler.pdf")));
         QCOMPARE(ortam->gösterilen.size(), 1u);
