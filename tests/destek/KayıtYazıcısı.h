@@ -11,6 +11,7 @@
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -29,28 +30,70 @@ class KayıtYazıcısı : public YazıcıNesnesi
 {
 public:
     explicit KayıtYazıcısı(QSizeF alan = QSizeF(210, 297), qreal satırYüksekliği = 4,
-                           bool boyutaGöre = false);
+                           bool boyutaGöre = false)
+        : alan_(alan), satırYüksekliği_(satırYüksekliği), boyutaGöre_(boyutaGöre)
+    {
+    }
 
     std::vector<Çizim> çizimler;
     std::function<bool(const Çizim&)> hataVer;
 
     // The drawings of the n-th document (from 0), without its end mark.
-    std::vector<Çizim> Belge(int n) const;
-    int BelgeSayısı() const;
+    std::vector<Çizim> Belge(int n) const
+    {
+        std::vector<Çizim> belge;
+        for (const Çizim& ç : çizimler)
+            if (ç.tür != Çizim::BelgeSonu)
+                belge.push_back(ç);
+            else if (n-- == 0)
+                return belge;
+            else
+                belge.clear();
+        return n == 0 ? belge : std::vector<Çizim>{};
+    }
+    int BelgeSayısı() const
+    {
+        return int(std::count_if(çizimler.begin(), çizimler.end(),
+                                 [](const Çizim& ç) { return ç.tür == Çizim::BelgeSonu; }));
+    }
 
     static qreal HarfGenişliği(bool kalın) { return kalın ? 2.5 : 2.0; }
 
 protected:
-    void MetinÇiz(QPointF solÜst, const QString& metin) override;
-    void ÇizgiÇiz(QPointF baş, QPointF son) override;
-    void DikdörtgenÇiz(QPointF köşe1, QPointF köşe2) override;
-    qreal MetinÖlç(const QString& metin) override;
-    qreal SatırYüksekliğiÖlç() override;
+    void MetinÇiz(QPointF solÜst, const QString& metin) override
+    {
+        Kaydet({Çizim::Metin, solÜst, solÜst, metin, KalınMı()});
+    }
+    void ÇizgiÇiz(QPointF baş, QPointF son) override
+    {
+        Kaydet({Çizim::Çizgi, baş, son, {}, false});
+    }
+    void DikdörtgenÇiz(QPointF köşe1, QPointF köşe2) override
+    {
+        Kaydet({Çizim::Dikdörtgen, köşe1, köşe2, {}, false});
+    }
+    qreal MetinÖlç(const QString& metin) override
+    {
+        return metin.size() * HarfGenişliği(KalınMı());
+    }
+    qreal SatırYüksekliğiÖlç() override
+    {
+        return boyutaGöre_
+                   ? satırYüksekliği_ * YazıTipi().pointSizeF() / VarsayılanYazıTipi().pointSizeF()
+                   : satırYüksekliği_;
+    }
     QSizeF AlanÖlç() override { return alan_; }
-    void BelgeyiKapat() override;
+    void BelgeyiKapat() override { Kaydet({Çizim::BelgeSonu, {}, {}, {}, false}); }
 
 private:
-    void Kaydet(Çizim çizim);
+    void Kaydet(Çizim çizim)
+    {
+        çizim.kalem = KalemGenişliği();
+        if (hataVer && hataVer(çizim))
+            YazıcıHatası(QStringLiteral("Kayıt yazıcısında sınama hatası"));
+        çizimler.push_back(std::move(çizim));
+    }
+
     QSizeF alan_;
     qreal satırYüksekliği_;
     bool boyutaGöre_;

@@ -14,5 +14,5 @@ QImage PdfResmi(const QString& pdf, int dpi, const QString& png);
 std::vector<int> YatayÇizgiler(const QImage& resim, double pay);
 std::vector<int> DikeyÇizgiler(const QImage& resim, double pay);
 
-// The text pdftotext reads from pdf.
+// The text pdftotext reads from pdf; every page ends with a form feed.
 QString PdfMetni(const QString& pdf);

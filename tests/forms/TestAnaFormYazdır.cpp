@@ -1,7 +1,7 @@
-// Printing from the main window, end to end, over a private cupsd with three queues: the sheet
-// of every marked person drawn from the window's boxes and period, the jobs the spooler
-// receives, and the runs that print nothing: cancelled, refused by the queue, or aimed at a
-// printer removed while the choice was open.
+// Printing from the main window, end to end, over a private cupsd with three queues: the printer
+// choice, the sheet of every marked person drawn from the window's boxes and period, the jobs
+// the spooler receives in list order, and the runs that print nothing: called off, refused by
+// the queue, or aimed at a printer removed while the choice was open.
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "common/YazıcıApileri.h"
@@ -11,29 +11,34 @@
 #include "destek/CupsSunucusu.h"
 #include "destek/KayıtYazıcısı.h"
 #include "destek/SayfaResmi.h"
-#include "destek/TestMenüsü.h"
 #include "destek/TestOrtamı.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 #include <cups/ipp.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 const char* const Kişiler[] = {"Ahmet Kaya", "Ayşe Yılmaz", "Burak Çelik",  "Cemile Şahin",
                                "Deniz Öz",   "Elif Doğan",  "Fatih Arslan", "Gül Işık",
                                "Hakan Ünal", "İrem Kılıç"};
 
-bool MetinVar(const std::vector<Çizim>& ç, const QString& metin)
+int Sayı(const std::vector<Çizim>& ç, const QString& metin)
 {
-    return std::any_of(ç.begin(), ç.end(), [&](const Çizim& m) { return m.metin == metin; });
+    return int(std::count_if(ç.begin(), ç.end(), [&](const Çizim& m) { return m.metin == metin; }));
 }
 
+QComboBox* Yazıcılar(QDialog* seçme)
+{
+    return seçme->findChild<QComboBox*>(u"YazıcıAdlarıKutusu"_s);
+}
+
+QString Bağlantı(QDialog* seçme)
+{
+    return seçme->findChild<QLineEdit*>(u"BağlantıNoktasıKutusu"_s)->text();
+}
 } // namespace
 
 class TestAnaFormYazdir : public AnaFormTesti
@@ -43,46 +48,35 @@ class TestAnaFormYazdir : public AnaFormTesti
     std::unique_ptr<CupsSunucusu> sunucu;
     std::unique_ptr<TestOrtamı> ortam;
 
-    // Moves the printer choice down by aşağı entries, then presses OK.
-    static std::function<void(QDialog*)> Seç(int aşağı)
+    // The jobs but those of the queue hariç: the spooler forgets a removed queue's jobs.
+    std::vector<CupsSunucusu::İş> İşler(int adet = 0, const QString& hariç = {})
     {
-        return [aşağı](QDialog* seçme) {
-            auto* liste = seçme->findChild<QComboBox*>(QStringLiteral("YazıcıAdlarıKutusu"));
-            liste->setFocus();
-            for (int i = 0; i < qAbs(aşağı); ++i)
-                QTest::keyClick(liste, aşağı > 0 ? Qt::Key_Down : Qt::Key_Up);
-            Tamam(seçme);
-        };
-    }
-    void Dönem(int ay, int yıl)
-    {
-        D<DüğmeliKutu>("YılKutusu")->SetValue(yıl);
-        D<QComboBox>("AyKutusu")->setCurrentIndex(ay - 1);
+        std::vector<CupsSunucusu::İş> işler = sunucu->İşleriBekle(adet);
+        işler.erase(std::remove_if(işler.begin(), işler.end(),
+                                   [&](auto& iş) { return iş.kuyruk == hariç; }),
+                    işler.end());
+        return işler;
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        sunucu = std::make_unique<CupsSunucusu>(
-            QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+        sunucu = std::make_unique<CupsSunucusu>(QStringList{u"A"_s, u"B"_s, u"C"_s});
         if (!sunucu->Hazır())
-            QSKIP(qPrintable(QStringLiteral("özel yazdırma sunucusu yok: ") + sunucu->Neden()));
+            QSKIP(qPrintable(u"özel yazdırma sunucusu yok: "_s + sunucu->Neden()));
     }
     void cleanupTestCase() { sunucu.reset(); }
-
     void init()
     {
         ortam = std::make_unique<TestOrtamı>();
         ortam->VeritabanınıAç();
         for (int i = 0; i < 10; ++i)
-            ortam->Çalıştır(Deyim::PersonelEkle(
-                QString::number(100 + i), QString::fromUtf8(Kişiler[i]), QStringLiteral("Memur"),
-                QStringLiteral("Acil"), QString::number(i + 1)));
-        ortam->Çalıştır(QStringLiteral("INSERT INTO KurumTablosu VALUES ('ÇAĞLAYAN HASTANESİ')"));
+            ortam->Çalıştır(Deyim::PersonelEkle(QString::number(100 + i),
+                                                QString::fromUtf8(Kişiler[i]), u"Memur"_s,
+                                                u"Acil"_s, QString::number(i + 1)));
+        ortam->Çalıştır(u"INSERT INTO KurumTablosu VALUES ('ÇAĞLAYAN HASTANESİ')"_s);
         YazıcıVar = true;
-        form = std::make_unique<AnaForm>();
-        form->Yükle();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        Aç();
     }
     void cleanup()
     {
@@ -91,41 +85,42 @@ private Q_SLOTS:
         ortam.reset();
     }
 
-    // February 2024 with a holiday added in the calendar dialog: the window's own set is not
-    // rebuilt by the dialog, the run rebuilds it, so the very next sheet marks the day.
+    // February 2024 with a holiday added in the calendar dialog, which the run takes in. Of
+    // three marked people, one was removed by another program (reported; the user goes on) and
+    // one's sheet fails at the printer, without a message: both keep their marks.
     void foyPencereninBilgileriyle()
     {
-        Dönem(2, 2024);
+        D<DüğmeliKutu>("YılKutusu")->SetValue(2024);
+        D<QComboBox>("AyKutusu")->setCurrentIndex(1);
         QTimer::singleShot(0, this, [] {
             QWidget* takvim = QApplication::activeModalWidget();
             QVERIFY(takvim && QTest::qWaitForWindowActive(takvim));
             for (QLabel* gün : takvim->findChildren<QLabel*>())
-                if (gün->objectName().startsWith(QStringLiteral("GünEtiketi")) &&
-                    gün->text() == QStringLiteral("14"))
+                if (gün->objectName().startsWith(u"GünEtiketi"_s) && gün->text() == u"14"_s)
                     QTest::mouseClick(gün, Qt::LeftButton);
-            QTest::mouseClick(takvim->findChild<QPushButton*>(QStringLiteral("ListeyeEkleDüğmesi")),
-                              Qt::LeftButton);
-            QTest::mouseClick(takvim->findChild<QPushButton*>(QStringLiteral("KapatDüğmesi")),
-                              Qt::LeftButton);
+            for (const QString& düğme : {u"ListeyeEkleDüğmesi"_s, u"KapatDüğmesi"_s})
+                QTest::mouseClick(takvim->findChild<QPushButton*>(düğme), Qt::LeftButton);
         });
         QTest::mouseClick(D<QPushButton>("TatilBelirleDüğmesi"), Qt::LeftButton);
-        QVERIFY(!form->TatilMi(QDate(2024, 2, 14)));
-
         KayıtYazıcısı kayıt;
         bool düğmeKapalıydı = false;
-        kayıt.hataVer = [&](const Çizim&) {
+        kayıt.hataVer = [&](const Çizim& ç) {
             düğmeKapalıydı = !D<QPushButton>("YazdırDüğmesi")->isEnabled();
-            return false;
+            return ç.metin == QString::fromUtf8(Kişiler[5]);
         };
         YazıcıNesnesiniAyarla(&kayıt);
-        İşaretle(3);
-        Yazdır(Seç(0));
-        QCOMPARE(kayıt.BelgeSayısı(), 1);
+        for (int satır : {1, 3, 5})
+            İşaretle(satır);
+        ortam->Çalıştır(Deyim::PersoneliSil(Liste()->item(3)->data(Qt::UserRole).toInt()));
+        ortam->yanıtlar.push_back(Yanıt::Evet);
+        Yazdır([](QDialog* seçme) { Tamam(seçme); });
+        QCOMPARE(ortam->gösterilen.size(), size_t(1));
+        QCOMPARE(kayıt.BelgeSayısı(), 2);
         const std::vector<Çizim> ç = kayıt.Belge(0);
-        QVERIFY(MetinVar(ç, QStringLiteral("ÇAĞLAYAN HASTANESİ MESAİ İMZA FÖYÜ - ŞUBAT 2024")));
-        for (const QString& değer : {QStringLiteral("103"), QString::fromUtf8(Kişiler[3]),
-                                     QStringLiteral("Memur"), QStringLiteral("Acil")})
-            QVERIFY2(MetinVar(ç, değer), qPrintable(değer));
+        QCOMPARE(Sayı(ç, u"ÇAĞLAYAN HASTANESİ MESAİ İMZA FÖYÜ - ŞUBAT 2024"_s), 1);
+        for (const QString& değer :
+             {u"101"_s, QString::fromUtf8(Kişiler[1]), u"Memur"_s, u"Acil"_s})
+            QVERIFY2(Sayı(ç, değer) == 1, qPrintable(değer));
         // 29 day rows; the holiday's row says so in its three columns.
         QCOMPARE(std::count_if(ç.begin(), ç.end(),
                                [](const Çizim& m) {
@@ -133,177 +128,122 @@ private Q_SLOTS:
                                           qAbs(m.son.y() - m.baş.y() - 0.1) < 0.005;
                                }),
                  29);
-        QCOMPARE(std::count_if(ç.begin(), ç.end(),
-                               [](const Çizim& m) { return m.metin == QStringLiteral("TATİL"); }),
-                 3);
+        QCOMPARE(Sayı(ç, u"TATİL"_s), 3);
         QVERIFY(düğmeKapalıydı && D<QPushButton>("YazdırDüğmesi")->isEnabled());
-        QVERIFY(!İşaretli(3));
+        QVERIFY(!İşaretli(1) && İşaretli(3) && İşaretli(5));
     }
 
-    // The year's official holidays added from the calendar's menu reach the very next sheet:
-    // in May 2026, 1 and 19 May and the four days of Kurban Bayramı, three columns each.
-    void resmiTatillerFoydeTatil()
-    {
-        Dönem(5, 2026);
-        QTimer::singleShot(0, this, [] {
-            QWidget* takvim = QApplication::activeModalWidget();
-            QVERIFY(takvim && QTest::qWaitForWindowActive(takvim));
-            QCOMPARE(MenüdenSeç(takvim->findChild<QWidget*>(QStringLiteral("Altlık"))),
-                     QStringLiteral("2026 Yılının Resmî Tatillerini Ekle"));
-            QMetaObject::invokeMethod(takvim, "reject", Qt::QueuedConnection);
-        });
-        QTest::mouseClick(D<QPushButton>("TatilBelirleDüğmesi"), Qt::LeftButton);
-        KayıtYazıcısı kayıt;
-        YazıcıNesnesiniAyarla(&kayıt);
-        İşaretle(0);
-        Yazdır(Seç(0));
-        const std::vector<Çizim> ç = kayıt.Belge(0);
-        QCOMPARE(std::count_if(ç.begin(), ç.end(),
-                               [](const Çizim& m) { return m.metin == QStringLiteral("TATİL"); }),
-                 18);
-    }
-
-    // One job per marked person, in list order, each made current as it goes; the last stays.
+    // The choice lists the queues with the current one's connection, which follows the arrow.
+    // One job per marked person on the printer chosen, in list order, each made current as it
+    // goes; the last stays shown. The page that comes out has its frame, rules and row bars.
     void ucKisiUcIsSirayla()
     {
-        const size_t önce = sunucu->İşleriBekle(0).size();
-        Dönem(1, 2024);
+        const size_t önce = İşler().size();
         for (int satır : {5, 2, 9})
             İşaretle(satır);
         std::vector<int> güncelOlanlar;
         connect(Liste(), &QListWidget::currentRowChanged, this,
                 [&](int satır) { güncelOlanlar.push_back(satır); });
-        Yazdır(Seç(0));
+        Yazdır([&](QDialog* seçme) {
+            QComboBox* liste = Yazıcılar(seçme);
+            QCOMPARE(liste->count(), 3);
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(liste->itemText(i), sunucu->Kuyruk(i));
+            QCOMPARE(Bağlantı(seçme), u"cups-pdf:/"_s + sunucu->Kuyruk(0));
+            liste->setFocus();
+            QTest::keyClick(liste, Qt::Key_Down);
+            QCOMPARE(Bağlantı(seçme), u"cups-pdf:/"_s + sunucu->Kuyruk(1));
+            QCOMPARE(GeçerliYazıcıAdı(), sunucu->Kuyruk(0));
+            Tamam(seçme);
+        });
         disconnect(Liste(), &QListWidget::currentRowChanged, this, nullptr);
         QCOMPARE(güncelOlanlar, (std::vector<int>{2, 5, 9}));
-        const std::vector<CupsSunucusu::İş> işler = sunucu->İşleriBekle(int(önce) + 3);
+        QCOMPARE(GeçerliYazıcıAdı(), sunucu->Kuyruk(1));
+        const std::vector<CupsSunucusu::İş> işler = İşler(int(önce) + 3);
         QCOMPARE(işler.size(), önce + 3);
         for (int i = 0; i < 3; ++i) {
             const CupsSunucusu::İş& iş = işler.at(önce + i);
-            QCOMPARE(iş.başlık, Liste()->item(güncelOlanlar[i])->text() +
-                                    QStringLiteral(" - Mesai İmza Föyü"));
+            QCOMPARE(iş.başlık,
+                     QString::fromUtf8(Kişiler[güncelOlanlar[i]]) + u" - Mesai İmza Föyü"_s);
+            QCOMPARE(iş.kuyruk, sunucu->Kuyruk(1));
             QCOMPARE(iş.durum, int(IPP_JSTATE_COMPLETED));
-            QCOMPARE(CupsSunucusu::SayfaSayısı(iş.dosya), 1);
+            QCOMPARE(PdfMetni(iş.dosya).count(u'\f'), 1);
         }
         for (int i = 0; i < 10; ++i)
             QVERIFY(!İşaretli(i));
-        QCOMPARE(D<QLineEdit>("AdıSoyadıKutusu")->text(), Liste()->item(9)->text());
-        // The page as it came out of the spooler: the frame, the three rules and the 31 row
-        // bars, and the five vertical lines, all inside the page.
+        QCOMPARE(D<QLineEdit>("AdıSoyadıKutusu")->text(), QString::fromUtf8(Kişiler[9]));
         const QImage resim =
-            PdfResmi(işler.at(önce).dosya, 100, ortam->ProgramKlasörü() + QStringLiteral("is.png"));
+            PdfResmi(işler.at(önce).dosya, 100, ortam->ProgramKlasörü() + u"is.png"_s);
         const std::vector<int> yatay = YatayÇizgiler(resim, 0.8);
-        QCOMPARE(yatay.size(), size_t(36));
-        QVERIFY(yatay.front() > 0 && yatay.back() < resim.height() - 1);
         const std::vector<int> dikey = DikeyÇizgiler(resim, 0.6);
-        QCOMPARE(dikey.size(), size_t(5));
-        QVERIFY(dikey.front() > 0 && dikey.back() < resim.width() - 1);
+        QVERIFY(yatay.size() == 36 && yatay.front() > 0 && yatay.back() < resim.height() - 1);
+        QVERIFY(dikey.size() == 5 && dikey.front() > 0 && dikey.back() < resim.width() - 1);
     }
 
-    // Another program removed the middle person's record: the error is shown, the user goes on,
-    // and the two readable people get one sheet each; the vanished one is neither printed with
-    // the previous person's details nor unmarked.
-    void okunamayanKayitBasilmaz()
-    {
-        KayıtYazıcısı kayıt;
-        YazıcıNesnesiniAyarla(&kayıt);
-        for (int satır : {1, 3, 5})
-            İşaretle(satır);
-        ortam->Çalıştır(Deyim::PersoneliSil(Liste()->item(3)->data(Qt::UserRole).toInt()));
-        ortam->yanıtlar.push_back(Yanıt::Evet);
-        Yazdır(Seç(0));
-        QCOMPARE(ortam->gösterilen.size(), size_t(1));
-        QCOMPARE(kayıt.BelgeSayısı(), 2);
-        QVERIFY(MetinVar(kayıt.Belge(0), QString::fromUtf8(Kişiler[1])));
-        QVERIFY(MetinVar(kayıt.Belge(1), QString::fromUtf8(Kişiler[5])));
-        QVERIFY(!İşaretli(1) && İşaretli(3) && !İşaretli(5));
-    }
-
-    // The printer chosen is the one printed on, and the next choice opens on it.
-    void secilenYaziciKalir()
-    {
-        const size_t önce = sunucu->İşleriBekle(0).size();
-        İşaretle(0);
-        Yazdır(Seç(1));
-        İşaretle(4);
-        QString açılışta;
-        Yazdır([&](QDialog* seçme) {
-            açılışta =
-                seçme->findChild<QComboBox*>(QStringLiteral("YazıcıAdlarıKutusu"))->currentText();
-            Tamam(seçme);
-        });
-        QCOMPARE(açılışta, sunucu->Kuyruk(1));
-        const std::vector<CupsSunucusu::İş> işler = sunucu->İşleriBekle(int(önce) + 2);
-        QCOMPARE(işler.size(), önce + 2);
-        QCOMPARE(işler.at(önce).kuyruk, sunucu->Kuyruk(1));
-        QCOMPARE(işler.at(önce + 1).kuyruk, sunucu->Kuyruk(1));
-        İşaretle(4);
-        Yazdır(Seç(-1));
-        QCOMPARE(GeçerliYazıcıAdı(), sunucu->Kuyruk(0));
-    }
-
-    // A run that prints nothing keeps every mark and ends no program; the next press offers
-    // the choice again and prints. A removed printer is a message (the dialog keeps the list it
-    // opened with) and is gone from the next choice. Rows run in order on one spooler: B is
-    // removed after being chosen, then A while it is the current printer.
+    // A run left by Esc or "İptal", refused by the queue, or aimed at a removed printer prints
+    // nothing and keeps every mark; the next press offers the choice again, without a removed
+    // printer, and prints. The close box lets the run go on, on the current printer: moving in
+    // the list chooses nothing. Rows run in order on one spooler: B is removed after being
+    // chosen, then A while it is the current printer.
     void basilmayanIsIsaretleriKorur_data()
     {
         QTest::addColumn<QString>("olay");
         QTest::addColumn<int>("aşağı");
-        QTest::newRow("iptal") << "iptal" << 0;
-        QTest::newRow("kuyruk reddeder") << "ret" << 0;
-        QTest::newRow("seçilen kaldırıldı") << "kaldır" << 1;
-        QTest::newRow("geçerli kaldırıldı") << "kaldır" << 0;
+        QTest::newRow("Esc") << u"Esc"_s << 1;
+        QTest::newRow("İptal") << u"İptal"_s << 1;
+        QTest::newRow("kapatma") << u"kapat"_s << 1;
+        QTest::newRow("kuyruk reddeder") << u"ret"_s << 0;
+        QTest::newRow("seçilen kaldırıldı") << u"kaldır"_s << 1;
+        QTest::newRow("geçerli kaldırıldı") << u"kaldır"_s << 0;
     }
     void basilmayanIsIsaretleriKorur()
     {
         QFETCH(QString, olay);
         QFETCH(int, aşağı);
-        const bool kaldır = olay == QStringLiteral("kaldır");
-        const int sıra = kaldır ? aşağı : 0;
-        const QString ad = kaldır ? sunucu->Kuyruk(sıra) : QString();
-        // A removed queue's jobs leave the spooler's list with it: count those of the others.
-        const auto başkaİşler = [&] {
-            const std::vector<CupsSunucusu::İş> işler = sunucu->İşleriBekle(0);
-            return size_t(
-                std::count_if(işler.begin(), işler.end(),
-                              [&](const CupsSunucusu::İş& iş) { return iş.kuyruk != ad; }));
-        };
-        const size_t önce = başkaİşler();
-        const bool ret = olay == QStringLiteral("ret");
-        if (ret)
-            sunucu->İşKabulü(0, false);
+        GeçerliYazıcıyıAyarla(sunucu->Kuyruk(0));
+        const QString ad = sunucu->Kuyruk(aşağı);
+        const QString hariç = olay == u"kaldır"_s ? ad : QString();
+        const size_t önce = İşler(0, hariç).size();
+        if (olay == u"ret"_s)
+            sunucu->Komut(u"cupsreject"_s, {ad});
         İşaretle(0);
         İşaretle(2);
         Yazdır([&](QDialog* seçme) {
-            if (olay == QStringLiteral("iptal"))
+            QTest::keyClick(Yazıcılar(seçme), aşağı ? Qt::Key_Down : Qt::Key_Home);
+            if (olay == u"Esc"_s)
                 return QTest::keyClick(seçme, Qt::Key_Escape);
-            if (kaldır)
-                QVERIFY2(sunucu->KuyruğuKaldır(sıra), "lpadmin -x");
-            Seç(aşağı)(seçme);
-        });
-        if (ret)
-            sunucu->İşKabulü(0, true);
-        QCOMPARE(ortam->gösterilen.size(), size_t(kaldır));
-        QVERIFY(!kaldır || (ortam->gösterilen[0].başlık == QStringLiteral("Yazıcı bulunamadı!") &&
-                            ortam->gösterilen[0].metin.contains(ad)));
-        QVERIFY(!ortam->bitişKodu && !YazıcıSeçimiİptal);
-        QVERIFY(D<QPushButton>("YazdırDüğmesi")->isEnabled());
-        QCOMPARE(başkaİşler(), önce);
-        QVERIFY(İşaretli(0) && İşaretli(2));
-
-        QString kalan;
-        Yazdır([&](QDialog* seçme) {
-            auto* liste = seçme->findChild<QComboBox*>(QStringLiteral("YazıcıAdlarıKutusu"));
-            QVERIFY(!kaldır || liste->findText(ad) < 0);
-            liste->setCurrentIndex(0);
-            kalan = liste->currentText();
+            if (olay == u"İptal"_s)
+                return QTest::mouseClick(seçme->findChild<QPushButton*>(u"İptalDüğmesi"_s),
+                                         Qt::LeftButton);
+            if (olay == u"kapat"_s)
+                return void(seçme->close());
+            if (olay == u"kaldır"_s)
+                QVERIFY2(sunucu->Komut(u"lpadmin"_s, {u"-x"_s, ad}), "lpadmin -x");
             Tamam(seçme);
         });
-        const std::vector<CupsSunucusu::İş> işler = sunucu->İşleriBekle(int(önce) + 2);
-        QCOMPARE(başkaİşler(), önce + 2);
+        sunucu->Komut(u"cupsaccept"_s, {ad});
+        QVERIFY(!ortam->bitişKodu && !YazıcıSeçimiİptal);
+        QVERIFY(D<QPushButton>("YazdırDüğmesi")->isEnabled());
+        QString kalan = sunucu->Kuyruk(0);
+        if (olay != u"kapat"_s) {
+            QCOMPARE(ortam->gösterilen.size(), size_t(olay == u"kaldır"_s));
+            QVERIFY(olay != u"kaldır"_s ||
+                    (ortam->gösterilen[0].başlık == u"Yazıcı bulunamadı!"_s &&
+                     ortam->gösterilen[0].metin.contains(ad)));
+            QCOMPARE(İşler(0, hariç).size(), önce);
+            QVERIFY(İşaretli(0) && İşaretli(2));
+            Yazdır([&](QDialog* seçme) {
+                QVERIFY(Yazıcılar(seçme)->findText(ad) >= 0 || olay == u"kaldır"_s);
+                QVERIFY(Yazıcılar(seçme)->findText(ad) < 0 || olay != u"kaldır"_s);
+                Yazıcılar(seçme)->setCurrentIndex(0);
+                kalan = Yazıcılar(seçme)->currentText();
+                Tamam(seçme);
+            });
+        }
+        const std::vector<CupsSunucusu::İş> işler = İşler(int(önce) + 2, hariç);
+        QCOMPARE(işler.size(), önce + 2);
         QCOMPARE(işler.back().kuyruk, kalan);
-        QCOMPARE(işler[işler.size() - 2].kuyruk, kalan);
+        QCOMPARE(işler[önce].kuyruk, kalan);
         QVERIFY(!İşaretli(0) && !İşaretli(2));
     }
 };
