@@ -59,7 +59,7 @@ CupsSunucusu::CupsSunucusu(const QStringList& kuyruklar)
         const QDeadlineTimer süre(20000);
         while (!Komut(u"lpadmin"_s, {u"-p"_s, kuyruk, u"-v"_s, u"cups-pdf:/"_s + kuyruk, u"-E"_s,
                                      u"-P"_s, u"/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"_s})) {
-            if (süre.hasExpired() || cupsd_.state() != QProcess::Running) {
+            if (süre.hasExpired() || cupsd_.state() == QProcess::NotRunning) {
                 neden_ = u"kuyruk kurulamadı: "_s + QString::fromLocal8Bit(cupsd_.readAll());
                 return;
             }

@@ -1,10 +1,7 @@
 #pragma once
-// A printer object that records what it is asked to draw instead of drawing it: every text
-// with its top-left corner and weight, every line and filled rectangle with its two points,
-// and every end of document. Texts measure 2 mm a letter (2.5 mm in bold), the line height is
-// fixed (4 mm unless told; with boyutaGöre, that height at the default size, in proportion to
-// the size set), the printable area is A4 unless told. hataVer makes chosen drawings fail with
-// the printer error.
+// A printer object that records what it is asked to draw instead of drawing it. Texts measure
+// 2 mm a letter (2.5 mm in bold); the line height is fixed (with boyutaGöre, at the default size,
+// in proportion to the size set); the area is A4 unless told. hataVer fails chosen drawings.
 
 #include "common/YazıcıNesnesi.h"
 
@@ -19,8 +16,7 @@ struct Çizim
 {
     enum Tür { Metin, Çizgi, Dikdörtgen, BelgeSonu };
     Tür tür = Metin;
-    QPointF baş; // a text's top-left corner
-    QPointF son;
+    QPointF baş, son; // baş: a text's top-left corner
     QString metin;
     bool kalın = false;
     int kalem = 0; // pen width in device dots
