@@ -213,21 +213,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("düğme");
         QTest::addColumn<QString>("başlık");
         QTest::addColumn<QString>("adı");
-        QTest::newRow("ekle") << u"EkleDüğmesi"_s << u"Yeni Personel Ekleme"_s << QString();
-        QTest::newRow("değiştir") << u"DeğiştirDüğmesi"_s << u"Personel Bilgilerini Değiştir"_s
-                                  << u"ahmet Yıldız"_s;
-        QTest::newRow("değiştir, seçisiz") << u"DeğiştirDüğmesi"_s << QString() << QString();
-        QTest::newRow("mesai") << u"MesaiSüresiBelirlemeDüğmesi"_s << u"Mesai Süresi Belirleme"_s
-                               << QString();
-        QTest::newRow("kurum") << u"KurumAdıGirişiDüğmesi"_s << u"Kurum Bilgisi Girişi"_s
-                               << QString();
-        QTest::newRow("hakkında") << u"HakkındaDüğmesi"_s << u"Hakkında"_s << QString();
-        QTest::newRow("tatil") << u"TatilBelirleDüğmesi"_s << u"Tatil Tarihleri"_s << QString();
+        for (const QString& satır :
+             L("Ekle:Yeni Personel Ekleme:,Değiştir:Personel Bilgilerini Değiştir:ahmet Yıldız,"
+               "Değiştir::,MesaiSüresiBelirleme:Mesai Süresi Belirleme:,KurumAdıGirişi:Kurum "
+               "Bilgisi Girişi:,Hakkında:Hakkında:,TatilBelirle:Tatil Tarihleri:"))
+            QTest::newRow(qPrintable(satır)) << satır.section(u':', 0, 0) + u"Düğmesi"_s
+                                             << satır.section(u':', 1, 1) << satır.section(u':', 2);
     }
     void pencereler()
     {
         QFETCH(QString, düğme);
-        if (QTest::currentDataTag() != QByteArray("değiştir, seçisiz"))
+        if (QTest::currentDataTag() != QByteArray("Değiştir::"))
             Tıkla(1);
         QString başlık, adı;
         QWidget* sahip = nullptr;
