@@ -17,6 +17,8 @@ QByteArray Çalıştır(const QString& program, const QStringList& değişkenler
     return süreç.readAllStandardOutput();
 }
 
+} // namespace
+
 std::vector<int> Çizgiler(const QImage& resim, double pay, bool yatay)
 {
     const int boy = yatay ? resim.height() : resim.width();
@@ -37,8 +39,6 @@ std::vector<int> Çizgiler(const QImage& resim, double pay, bool yatay)
     return çizgiler;
 }
 
-} // namespace
-
 QImage PdfResmi(const QString& pdf, int dpi, const QString& png)
 {
     const QFileInfo hedef(png);
@@ -46,16 +46,6 @@ QImage PdfResmi(const QString& pdf, int dpi, const QString& png)
     Çalıştır(u"pdftoppm"_s, {u"-png"_s, u"-r"_s, QString::number(dpi), u"-f"_s, u"1"_s,
                              u"-singlefile"_s, pdf, kök});
     return QImage(kök + u".png"_s);
-}
-
-std::vector<int> YatayÇizgiler(const QImage& resim, double pay)
-{
-    return Çizgiler(resim, pay, true);
-}
-
-std::vector<int> DikeyÇizgiler(const QImage& resim, double pay)
-{
-    return Çizgiler(resim, pay, false);
 }
 
 QString PdfMetni(const QString& pdf)

@@ -1,6 +1,6 @@
 // The main window driven by keys and the mouse on a test database: the department chooser and
 // the list, the search, the deletion, the checks before a print run, the dialogs its buttons
-// open, the stored position and the month's holiday set.
+// open, the wheel, the stored position and the month's holiday set.
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "controls/DüğmeliKutu.h"
@@ -8,6 +8,7 @@
 #include "data/Veritabanı.h"
 #include "destek/AnaFormTesti.h"
 #include "destek/TestOrtamı.h"
+#include "destek/TestTekerleği.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -241,6 +242,22 @@ private Q_SLOTS:
         QTEST(başlık, "başlık");
         QTEST(adı, "adı");
         QCOMPARE(sahip, başlık.isEmpty() ? nullptr : form.get());
+    }
+
+    // The wheel turns the month and department boxes only while they hold the focus.
+    void tekerlek()
+    {
+        for (const char* ad : {"AyKutusu", "ServisSeçKutusu"}) {
+            QComboBox* kutu = D<QComboBox>(ad);
+            const int önce = kutu->currentIndex();
+            Liste()->setFocus();
+            TekerleğiÇevir(kutu, -1);
+            QCOMPARE(kutu->currentIndex(), önce);
+            QCOMPARE(QApplication::focusWidget(), Liste());
+            kutu->setFocus();
+            TekerleğiÇevir(kutu, -1);
+            QCOMPARE(kutu->currentIndex(), önce + 1);
+        }
     }
 
     // Centred at first; Esc closes, storing the position in twips, where the next start opens.
