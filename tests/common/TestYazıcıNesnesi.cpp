@@ -1,5 +1,6 @@
-// The printer object on real paint devices: the measures of its font in millimetres, and the
-// printer error of a device that cannot be opened. What it draws is checked on printed sheets.
+// The printer object on real paint devices: the measures of its font in millimetres, where a
+// text hangs, and the printer error of a device that cannot be opened. The rest of what it
+// draws is checked on printed sheets.
 
 #include "common/Hata.h"
 #include "common/YazıcıNesnesi.h"
@@ -37,6 +38,7 @@ private Q_SLOTS:
         QImage sayfa(Nokta(100), Nokta(60), QImage::Format_RGB32);
         sayfa.setDotsPerMeterX(qRound(300 / 0.0254));
         sayfa.setDotsPerMeterY(qRound(300 / 0.0254));
+        sayfa.fill(Qt::white);
         YazıcıNesnesi y(&sayfa);
         QVERIFY(qAbs(y.Genişlik() - 100) < 0.1 && qAbs(y.Yükseklik() - 60) < 0.1);
         const QString metin = u"MESAİ İMZA FÖYÜ"_s;
@@ -45,6 +47,16 @@ private Q_SLOTS:
         const float satır = y.SatırYüksekliği();
         QVERIFY2(satır > 3.1f && satır < 3.4f, qPrintable(QString::number(satır)));
         QVERIFY(19.8 + 7 * satır + 31 * (satır + 4.1) <= 297 - 16 - 10);
+        // A text hangs from its position: ink in its cell, none above it.
+        y.XAyarla(10);
+        y.YAyarla(2);
+        y.Yaz(metin);
+        y.BelgeyiBitir();
+        int üstte = 0, hücrede = 0;
+        for (int x = Nokta(10); x < Nokta(20); ++x)
+            for (int nokta = 0; nokta < Nokta(2 + satır); ++nokta)
+                (nokta < Nokta(2) ? üstte : hücrede) += qGray(sayfa.pixel(x, nokta)) < 128;
+        QVERIFY(üstte == 0 && hücrede > 50);
         y.KalınYazı(true);
         QVERIFY(y.KalınMı() && y.MetinGenişliği(metin) > beklenen + 0.1);
     }
