@@ -1,6 +1,6 @@
-// The main window driven by keys and the mouse on a test database: the department chooser and
-// the list, the search, the deletion, the checks before a print run, the dialogs its buttons
-// open, the wheel, the stored position and the month's holiday set.
+// The main window driven by keys and the mouse on a test database: the opening period, the
+// department chooser and the list, the search, the deletion, the checks before a print run, the
+// dialogs its buttons open, the wheel, the stored position and the month's holiday set.
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "controls/DüğmeliKutu.h"
@@ -79,6 +79,20 @@ private Q_SLOTS:
     {
         form.reset();
         ortam.reset();
+    }
+
+    // The window opens on today's month and year; a year beyond the box's range is reported
+    // and the first one taken.
+    void acilistakiDonem()
+    {
+        QCOMPARE(D<QComboBox>("AyKutusu")->currentText(), u"MART"_s);
+        QCOMPARE(form->windowTitle(), ProgramBaşlığı);
+        form.reset();
+        ortam->SaatiAyarla(QDateTime(QDate(2060, 5, 2), QTime(9, 0)));
+        Aç();
+        QCOMPARE(D<DüğmeliKutu>("YılKutusu")->Value(), 2020);
+        QCOMPARE(D<QComboBox>("AyKutusu")->currentText(), u"MAYIS"_s);
+        QVERIFY(ortam->gösterilen.at(0).metin.contains(u"Hata Kodu: 380"_s));
     }
 
     // Departments in Turkish order, "tümü" apart from everyone, people by order number (none
