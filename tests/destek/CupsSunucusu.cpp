@@ -87,19 +87,19 @@ bool CupsSunucusu::Komut(const QString& program, const QStringList& değişkenle
            süreç.exitCode() == 0;
 }
 
-std::vector<CupsSunucusu::İş> CupsSunucusu::İşleriBekle(int adet)
+std::vector<CupsSunucusu::İş> CupsSunucusu::İşleriBekle(const QString& kuyruk, int adet)
 {
+    const QDir çıktı(klasör_.path() + u"/cikti/"_s + kuyruk);
     const QDeadlineTimer süre(60000);
     for (;; QThread::msleep(100)) {
         cups_job_t* liste = nullptr;
-        const int sayı = cupsGetJobs2(CUPS_HTTP_DEFAULT, &liste, nullptr, 0, CUPS_WHICHJOBS_ALL);
+        const int sayı = cupsGetJobs2(CUPS_HTTP_DEFAULT, &liste, kuyruk.toUtf8().constData(), 0,
+                                      CUPS_WHICHJOBS_ALL);
         std::vector<İş> işler;
         bool bitti = sayı >= adet;
         for (int i = 0; i < sayı; ++i) {
-            const QString kuyruk = QString::fromUtf8(liste[i].dest);
-            const QDir çıktı(klasör_.path() + u"/cikti/"_s + kuyruk);
             const QStringList pdf = çıktı.entryList({u"*-job_%1.pdf"_s.arg(liste[i].id)});
-            işler.push_back({liste[i].id, kuyruk, QString::fromUtf8(liste[i].title),
+            işler.push_back({liste[i].id, QString::fromUtf8(liste[i].title),
                              pdf.isEmpty() ? QString() : çıktı.filePath(pdf.first()),
                              liste[i].state});
             bitti = bitti && liste[i].state >= IPP_JSTATE_CANCELED;

@@ -16,18 +16,17 @@ public:
     explicit CupsSunucusu(const QStringList& kuyruklar);
     ~CupsSunucusu();
 
-    bool Hazır() const { return neden_.isEmpty(); }
-    QString Neden() const { return neden_; }
+    QString Neden() const { return neden_; } // empty when the spooler runs
     QString Kuyruk(int sıra) const { return kuyruklar_.at(sıra); }
 
     struct İş
     {
         int no;
-        QString kuyruk, başlık, dosya; // dosya: the PDF cups-pdf wrote
-        int durum;                     // IPP job state
+        QString başlık, dosya; // dosya: the PDF cups-pdf wrote
+        int durum;             // IPP job state
     };
-    // Waits until at least adet jobs are known and none is pending; in the spooler's order.
-    std::vector<İş> İşleriBekle(int adet);
+    // Waits until the queue has at least adet jobs and none is pending; in the spooler's order.
+    std::vector<İş> İşleriBekle(const QString& kuyruk, int adet);
 
     // Runs one of the spooler's tools (lpadmin, cupsreject...) as an administrator would.
     bool Komut(const QString& program, const QStringList& değişkenler);
