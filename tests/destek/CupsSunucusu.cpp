@@ -10,13 +10,12 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-bool Yaz(const QString& yol, const QString& içerik)
+static void Yaz(const QString& yol, const QString& içerik)
 {
     QFile dosya(yol);
-    return dosya.open(QIODevice::WriteOnly) && dosya.write(içerik.toUtf8()) >= 0;
+    if (dosya.open(QIODevice::WriteOnly))
+        dosya.write(içerik.toUtf8());
 }
-} // namespace
 
 CupsSunucusu::CupsSunucusu(const QStringList& kuyruklar)
     : klasör_(QDir::tempPath() + u"/tsrcups-XXXXXX"_s)
@@ -28,11 +27,10 @@ CupsSunucusu::CupsSunucusu(const QStringList& kuyruklar)
     const QString d = klasör_.path();
     // The spooler's tools live in sbin, which a non-login shell may leave out of PATH.
     qputenv("PATH", qgetenv("PATH") + ":/usr/sbin:/sbin");
-    for (const char* alt : {"spool/tmp", "cache", "state", "log", "ppd", "ssl", "ev"})
+    for (const char* alt : {"spool/tmp", "cache", "state", "log", "ppd", "ssl", "ev", "cikti"})
         QDir(d).mkpath(QLatin1String(alt));
     // The filters run as the lp user: every folder has to be open to it.
-    Komut(u"chmod"_s, {u"-R"_s, u"755"_s, d});
-    Komut(u"chmod"_s, {u"777"_s, d + u"/spool/tmp"_s});
+    Komut(u"chmod"_s, {u"-R"_s, u"777"_s, d});
     Yaz(d + u"/cupsd.conf"_s,
         u"Listen %1/cups.sock\nBrowsing Off\nLogLevel warn\nWebInterface No\nDefaultAuthType None\n"
         "<Policy default>\n<Limit All>\nOrder deny,allow\n</Limit>\n</Policy>\n"_s.arg(d));
@@ -50,11 +48,8 @@ CupsSunucusu::CupsSunucusu(const QStringList& kuyruklar)
                  {u"-f"_s, u"-c"_s, d + u"/cupsd.conf"_s, u"-s"_s, d + u"/cups-files.conf"_s});
     for (const QString& ad : kuyruklar) {
         const QString kuyruk = u"tsr%1-"_s.arg(QCoreApplication::applicationPid()) + ad;
-        const QString çıktı = d + u"/cikti/"_s + kuyruk;
-        QDir().mkpath(çıktı);
-        Komut(u"chmod"_s, {u"777"_s, çıktı});
         ayarlar_ << u"/etc/cups/cups-pdf-%1.conf"_s.arg(kuyruk);
-        Yaz(ayarlar_.last(), u"Out %1\nAnonDirName %1\nLabel 1\n"_s.arg(çıktı));
+        Yaz(ayarlar_.last(), u"Out %1/cikti\nAnonDirName %1/cikti\nLabel 1\n"_s.arg(d));
         // The scheduler turns requests away until it has started.
         const QDeadlineTimer süre(20000);
         while (!Komut(u"lpadmin"_s, {u"-p"_s, kuyruk, u"-v"_s, u"cups-pdf:/"_s + kuyruk, u"-E"_s,
@@ -89,7 +84,7 @@ bool CupsSunucusu::Komut(const QString& program, const QStringList& değişkenle
 
 std::vector<CupsSunucusu::İş> CupsSunucusu::İşleriBekle(const QString& kuyruk, int adet)
 {
-    const QDir çıktı(klasör_.path() + u"/cikti/"_s + kuyruk);
+    const QDir çıktı(klasör_.path() + u"/cikti"_s);
     const QDeadlineTimer süre(60000);
     for (;; QThread::msleep(100)) {
         cups_job_t* liste = nullptr;

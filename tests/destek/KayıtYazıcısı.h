@@ -5,9 +5,6 @@
 
 #include "common/YazıcıNesnesi.h"
 
-#include <QPointF>
-#include <QSizeF>
-#include <QString>
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -58,15 +55,12 @@ public:
 protected:
     void MetinÇiz(QPointF solÜst, const QString& metin) override
     {
-        Kaydet({Çizim::Metin, solÜst, solÜst, metin, KalınMı()});
+        Kaydet(Çizim::Metin, solÜst, solÜst, metin);
     }
-    void ÇizgiÇiz(QPointF baş, QPointF son) override
-    {
-        Kaydet({Çizim::Çizgi, baş, son, {}, false});
-    }
+    void ÇizgiÇiz(QPointF baş, QPointF son) override { Kaydet(Çizim::Çizgi, baş, son); }
     void DikdörtgenÇiz(QPointF köşe1, QPointF köşe2) override
     {
-        Kaydet({Çizim::Dikdörtgen, köşe1, köşe2, {}, false});
+        Kaydet(Çizim::Dikdörtgen, köşe1, köşe2);
     }
     qreal MetinÖlç(const QString& metin) override
     {
@@ -79,12 +73,12 @@ protected:
                    : satırYüksekliği_;
     }
     QSizeF AlanÖlç() override { return alan_; }
-    void BelgeyiKapat() override { Kaydet({Çizim::BelgeSonu, {}, {}, {}, false}); }
+    void BelgeyiKapat() override { Kaydet(Çizim::BelgeSonu); }
 
 private:
-    void Kaydet(Çizim çizim)
+    void Kaydet(Çizim::Tür tür, QPointF baş = {}, QPointF son = {}, const QString& metin = {})
     {
-        çizim.kalem = KalemGenişliği();
+        Çizim çizim{tür, baş, son, metin, tür == Çizim::Metin && KalınMı(), KalemGenişliği()};
         if (hataVer && hataVer(çizim))
             YazıcıHatası(QStringLiteral("Kayıt yazıcısında sınama hatası"));
         çizimler.push_back(std::move(çizim));

@@ -1,6 +1,5 @@
 #include "SayfaResmi.h"
 
-#include <QFileInfo>
 #include <QProcess>
 
 using namespace Qt::StringLiterals;
@@ -41,11 +40,10 @@ std::vector<int> Çizgiler(const QImage& resim, double pay, bool yatay)
 
 QImage PdfResmi(const QString& pdf, int dpi, const QString& png)
 {
-    const QFileInfo hedef(png);
-    const QString kök = hedef.path() + u'/' + hedef.completeBaseName();
+    const QString kök = png.chopped(4);
     Çalıştır(u"pdftoppm"_s, {u"-png"_s, u"-r"_s, QString::number(dpi), u"-f"_s, u"1"_s,
                              u"-singlefile"_s, pdf, kök});
-    return QImage(kök + u".png"_s);
+    return QImage(png);
 }
 
 QString PdfMetni(const QString& pdf)

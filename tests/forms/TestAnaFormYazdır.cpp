@@ -41,7 +41,6 @@ private Q_SLOTS:
         if (!sunucu->Neden().isEmpty())
             QSKIP(qPrintable(u"özel yazdırma sunucusu yok: "_s + sunucu->Neden()));
     }
-    void cleanupTestCase() { sunucu.reset(); }
     void init()
     {
         ortam = std::make_unique<TestOrtamı>();
