@@ -4,7 +4,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QThread>
-#include <algorithm>
 #include <cups/cups.h>
 #include <unistd.h>
 
@@ -94,13 +93,12 @@ std::vector<CupsSunucusu::İş> CupsSunucusu::İşleriBekle(const QString& kuyru
         bool bitti = sayı >= adet;
         for (int i = 0; i < sayı; ++i) {
             const QStringList pdf = çıktı.entryList({u"*-job_%1.pdf"_s.arg(liste[i].id)});
-            işler.push_back({liste[i].id, QString::fromUtf8(liste[i].title),
+            işler.push_back({QString::fromUtf8(liste[i].title),
                              pdf.isEmpty() ? QString() : çıktı.filePath(pdf.first()),
                              liste[i].state});
             bitti = bitti && liste[i].state >= IPP_JSTATE_CANCELED;
         }
         cupsFreeJobs(sayı, liste);
-        std::sort(işler.begin(), işler.end(), [](auto& a, auto& b) { return a.no < b.no; });
         if (bitti || süre.hasExpired())
             return işler;
     }

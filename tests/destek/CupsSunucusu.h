@@ -21,11 +21,10 @@ public:
 
     struct İş
     {
-        int no;
         QString başlık, dosya; // dosya: the PDF cups-pdf wrote
         int durum;             // IPP job state
     };
-    // Waits until the queue has at least adet jobs and none is pending; in the spooler's order.
+    // Waits until the queue has at least adet jobs and none is pending; oldest first.
     std::vector<İş> İşleriBekle(const QString& kuyruk, int adet);
 
     // Runs one of the spooler's tools (lpadmin, cupsreject...) as an administrator would.

@@ -53,19 +53,10 @@ public:
     static qreal HarfGenişliği(bool kalın) { return kalın ? 2.5 : 2.0; }
 
 protected:
-    void MetinÇiz(QPointF solÜst, const QString& metin) override
-    {
-        Kaydet(Çizim::Metin, solÜst, solÜst, metin);
-    }
-    void ÇizgiÇiz(QPointF baş, QPointF son) override { Kaydet(Çizim::Çizgi, baş, son); }
-    void DikdörtgenÇiz(QPointF köşe1, QPointF köşe2) override
-    {
-        Kaydet(Çizim::Dikdörtgen, köşe1, köşe2);
-    }
-    qreal MetinÖlç(const QString& metin) override
-    {
-        return metin.size() * HarfGenişliği(KalınMı());
-    }
+    void MetinÇiz(QPointF p, const QString& m) override { Kaydet(Çizim::Metin, p, p, m); }
+    void ÇizgiÇiz(QPointF a, QPointF b) override { Kaydet(Çizim::Çizgi, a, b); }
+    void DikdörtgenÇiz(QPointF a, QPointF b) override { Kaydet(Çizim::Dikdörtgen, a, b); }
+    qreal MetinÖlç(const QString& m) override { return m.size() * HarfGenişliği(KalınMı()); }
     qreal SatırYüksekliğiÖlç() override
     {
         return boyutaGöre_
