@@ -61,8 +61,6 @@ CupsSunucusu::CupsSunucusu(const QStringList& kuyruklar)
         }
         kuyruklar_ << kuyruk;
     }
-    if (!Komut(u"lpadmin"_s, {u"-d"_s, kuyruklar_.value(0)}))
-        neden_ = u"varsayılan kuyruk seçilemedi"_s;
 }
 
 CupsSunucusu::~CupsSunucusu()

@@ -12,7 +12,7 @@
 class CupsSunucusu
 {
 public:
-    // The names are made unique for this process; the first queue is the default.
+    // The names are made unique for this process.
     explicit CupsSunucusu(const QStringList& kuyruklar);
     ~CupsSunucusu();
 

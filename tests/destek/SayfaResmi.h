@@ -6,8 +6,7 @@
 #include <QString>
 #include <vector>
 
-// Renders the first page of pdf at dpi into png (a name ending in .png, kept for a look) and
-// loads it.
+// Renders the first page of pdf at dpi into png (a .png name, kept for a look) and loads it.
 QImage PdfResmi(const QString& pdf, int dpi, const QString& png);
 
 // The rows (or columns) of the image across which dark pixels run for more than the given

@@ -16,22 +16,16 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-const QStringList Kişiler = {u"Ahmet Kaya"_s,   u"Ayşe Yılmaz"_s, u"Burak Çelik"_s,
-                             u"Cemile Şahin"_s, u"Deniz Öz"_s,    u"İrem Kılıç"_s};
-
-QComboBox* Yazıcılar(QDialog* seçme)
-{
-    return seçme->findChild<QComboBox*>(u"YazıcıAdlarıKutusu"_s);
-}
-} // namespace
-
 class TestAnaFormYazdir : public AnaFormTesti
 {
     Q_OBJECT
 
     std::unique_ptr<CupsSunucusu> sunucu;
     std::unique_ptr<TestOrtamı> ortam;
+    const QStringList Kişiler = {u"Ahmet Kaya"_s,   u"Ayşe Yılmaz"_s, u"Burak Çelik"_s,
+                                 u"Cemile Şahin"_s, u"Deniz Öz"_s,    u"İrem Kılıç"_s};
+
+    static auto* Yazıcılar(QDialog* s) { return s->findChild<QComboBox*>(u"YazıcıAdlarıKutusu"_s); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -49,6 +43,7 @@ private Q_SLOTS:
                                                 u"Acil"_s, QString::number(i + 1)));
         ortam->Çalıştır(u"INSERT INTO KurumTablosu VALUES ('ÇAĞLAYAN HASTANESİ')"_s);
         YazıcıVar = true;
+        GeçerliYazıcıyıAyarla(sunucu->Kuyruk(0));
         Aç();
     }
     void cleanup()
@@ -102,7 +97,6 @@ private Q_SLOTS:
         QFETCH(QString, olay);
         const QString a = sunucu->Kuyruk(0), b = sunucu->Kuyruk(1);
         const bool kaldır = olay == u"kaldır"_s;
-        GeçerliYazıcıyıAyarla(a);
         const size_t öncekiA = sunucu->İşleriBekle(a, 0).size();
         const size_t öncekiB = sunucu->İşleriBekle(b, 0).size();
         if (olay == u"ret"_s)
