@@ -54,9 +54,11 @@ private Q_SLOTS:
 
     // One job per marked person on the printer chosen, in list order, each made current with
     // the print button off; the last stays shown. One removed by another program is reported,
-    // the user goes on, and it keeps its mark.
+    // the user goes on, and it keeps its mark. A holiday added meanwhile is on the sheets.
     void foyler()
     {
+        ortam->Çalıştır(u"INSERT INTO TatilTarihleriTablosu VALUES (#%1#)"_s.arg(
+            QDate::currentDate().toString(u"M/1/yyyy"_s)));
         for (int satır : {5, 1, 3})
             İşaretle(satır);
         ortam->Çalıştır(Deyim::PersoneliSil(4));
@@ -73,6 +75,7 @@ private Q_SLOTS:
         QCOMPARE(güncelOlanlar, (std::vector<int>{1, 3, 5}));
         QCOMPARE(ortam->gösterilen.size(), size_t(1));
         QVERIFY(!İşaretli(1) && İşaretli(3) && !İşaretli(5));
+        QCOMPARE(form->Tatiller.size(), size_t(1));
         QCOMPARE(D<QLineEdit>("AdıSoyadıKutusu")->text(), Kişiler[5]);
         const std::vector<CupsSunucusu::İş> işler = sunucu->İşleriBekle(sunucu->Kuyruk(1), 2);
         QCOMPARE(işler.size(), size_t(2));
