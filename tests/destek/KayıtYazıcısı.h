@@ -1,16 +1,11 @@
 #pragma once
-// A printer object that records what it is asked to draw instead of drawing it: every text
-// with its top-left corner and weight, every line and filled rectangle with its two points,
-// and every end of document. Texts measure 2 mm a letter (2.5 mm in bold), the line height is
-// fixed (4 mm unless told; with boyutaGöre, that height at the default size, in proportion to
-// the size set), the printable area is A4 unless told. hataVer makes chosen drawings fail with
-// the printer error.
+// A printer object that records what it is asked to draw instead of drawing it. Texts measure
+// 2 mm a letter (2.5 mm in bold); the line height is fixed (with boyutaGöre, at the default size,
+// in proportion to the size set); the area is A4 unless told. hataVer fails chosen drawings.
 
 #include "common/YazıcıNesnesi.h"
 
-#include <QPointF>
-#include <QSizeF>
-#include <QString>
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -18,8 +13,7 @@ struct Çizim
 {
     enum Tür { Metin, Çizgi, Dikdörtgen, BelgeSonu };
     Tür tür = Metin;
-    QPointF baş; // a text's top-left corner
-    QPointF son;
+    QPointF baş, son; // baş: a text's top-left corner
     QString metin;
     bool kalın = false;
     int kalem = 0; // pen width in device dots
@@ -29,28 +23,58 @@ class KayıtYazıcısı : public YazıcıNesnesi
 {
 public:
     explicit KayıtYazıcısı(QSizeF alan = QSizeF(210, 297), qreal satırYüksekliği = 4,
-                           bool boyutaGöre = false);
+                           bool boyutaGöre = false)
+        : alan_(alan), satırYüksekliği_(satırYüksekliği), boyutaGöre_(boyutaGöre)
+    {
+    }
 
     std::vector<Çizim> çizimler;
     std::function<bool(const Çizim&)> hataVer;
 
     // The drawings of the n-th document (from 0), without its end mark.
-    std::vector<Çizim> Belge(int n) const;
-    int BelgeSayısı() const;
+    std::vector<Çizim> Belge(int n) const
+    {
+        std::vector<Çizim> belge;
+        for (const Çizim& ç : çizimler)
+            if (ç.tür != Çizim::BelgeSonu)
+                belge.push_back(ç);
+            else if (n-- == 0)
+                return belge;
+            else
+                belge.clear();
+        return n == 0 ? belge : std::vector<Çizim>{};
+    }
+    int BelgeSayısı() const
+    {
+        return int(std::count_if(çizimler.begin(), çizimler.end(),
+                                 [](const Çizim& ç) { return ç.tür == Çizim::BelgeSonu; }));
+    }
 
     static qreal HarfGenişliği(bool kalın) { return kalın ? 2.5 : 2.0; }
 
 protected:
-    void MetinÇiz(QPointF solÜst, const QString& metin) override;
-    void ÇizgiÇiz(QPointF baş, QPointF son) override;
-    void DikdörtgenÇiz(QPointF köşe1, QPointF köşe2) override;
-    qreal MetinÖlç(const QString& metin) override;
-    qreal SatırYüksekliğiÖlç() override;
+    void MetinÇiz(QPointF p, const QString& m) override { Kaydet(Çizim::Metin, p, p, m); }
+    void ÇizgiÇiz(QPointF a, QPointF b) override { Kaydet(Çizim::Çizgi, a, b); }
+    void DikdörtgenÇiz(QPointF a, QPointF b) override { Kaydet(Çizim::Dikdörtgen, a, b); }
+    qreal MetinÖlç(const QString& m) override { return m.size() * HarfGenişliği(KalınMı()); }
+    qreal SatırYüksekliğiÖlç() override
+    {
+        return boyutaGöre_
+                   ? satırYüksekliği_ * YazıTipi().pointSizeF() / VarsayılanYazıTipi().pointSizeF()
+                   : satırYüksekliği_;
+    }
     QSizeF AlanÖlç() override { return alan_; }
-    void BelgeyiKapat() override;
+    void BelgeyiKapat() override { Kaydet(Çizim::BelgeSonu); }
 
 private:
-    void Kaydet(Çizim çizim);
+    void Kaydet(Çizim::Tür tür, QPointF baş = {}, QPointF son = {}, const QString& metin = {})
+    {
+        Çizim çizim{tür, baş, son, metin, tür == Çizim::Metin && KalınMı(), KalemGenişliği()};
+        if (hataVer && hataVer(çizim))
+            YazıcıHatası(QStringLiteral("Kayıt yazıcısında sınama hatası"));
+        çizimler.push_back(std::move(çizim));
+    }
+
     QSizeF alan_;
     qreal satırYüksekliği_;
     bool boyutaGöre_;

@@ -1,15 +1,22 @@
 #include "SayfaResmi.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-bool Koyu(const QImage& resim, int x, int y)
+// cups-pdf's re-encoded fonts make poppler talk on stderr; what it writes out is what counts.
+QByteArray Çalıştır(const QString& program, const QStringList& değişkenler)
 {
-    return qGray(resim.pixel(x, y)) < 160;
+    QProcess süreç;
+    süreç.setStandardErrorFile(QProcess::nullDevice());
+    süreç.start(program, değişkenler);
+    süreç.waitForFinished(60000);
+    return süreç.readAllStandardOutput();
 }
+
+} // namespace
 
 std::vector<int> Çizgiler(const QImage& resim, double pay, bool yatay)
 {
@@ -19,13 +26,11 @@ std::vector<int> Çizgiler(const QImage& resim, double pay, bool yatay)
     int başlangıç = -1;
     for (int i = 0; i <= boy; ++i) {
         int koyu = 0;
-        if (i < boy)
-            for (int j = 0; j < en; ++j)
-                koyu += yatay ? Koyu(resim, j, i) : Koyu(resim, i, j);
-        const bool çizgi = i < boy && koyu > pay * en;
-        if (çizgi && başlangıç < 0)
+        for (int j = 0; i < boy && j < en; ++j)
+            koyu += qGray(yatay ? resim.pixel(j, i) : resim.pixel(i, j)) < 160;
+        if (koyu > pay * en && başlangıç < 0)
             başlangıç = i;
-        if (!çizgi && başlangıç >= 0) {
+        if (koyu <= pay * en && başlangıç >= 0) {
             çizgiler.push_back((başlangıç + i - 1) / 2);
             başlangıç = -1;
         }
@@ -33,37 +38,15 @@ std::vector<int> Çizgiler(const QImage& resim, double pay, bool yatay)
     return çizgiler;
 }
 
-} // namespace
-
 QImage PdfResmi(const QString& pdf, int dpi, const QString& png)
 {
-    const QFileInfo hedef(png);
-    const QString kök = hedef.path() + QLatin1Char('/') + hedef.completeBaseName();
-    // cups-pdf's re-encoded fonts make poppler talk on stderr; the picture is what counts.
-    QProcess süreç;
-    süreç.setStandardErrorFile(QProcess::nullDevice());
-    süreç.start(QStringLiteral("pdftoppm"),
-                {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
-                 QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-singlefile"), pdf,
-                 kök});
-    süreç.waitForFinished(60000);
-    return QImage(kök + QStringLiteral(".png"));
-}
-
-std::vector<int> YatayÇizgiler(const QImage& resim, double pay)
-{
-    return Çizgiler(resim, pay, true);
-}
-
-std::vector<int> DikeyÇizgiler(const QImage& resim, double pay)
-{
-    return Çizgiler(resim, pay, false);
+    const QString kök = png.chopped(4);
+    Çalıştır(u"pdftoppm"_s, {u"-png"_s, u"-r"_s, QString::number(dpi), u"-f"_s, u"1"_s,
+                             u"-singlefile"_s, pdf, kök});
+    return QImage(png);
 }
 
 QString PdfMetni(const QString& pdf)
 {
-    QProcess süreç;
-    süreç.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    süreç.waitForFinished(30000);
-    return QString::fromUtf8(süreç.readAllStandardOutput());
+    return QString::fromUtf8(Çalıştır(u"pdftotext"_s, {pdf, u"-"_s}));
 }
