@@ -1,22 +1,23 @@
-// HataYönet's four outcomes through the scripted message box and the observed program end,
-// texts letter for letter, and the guards that run a handler's steps.
-
+// An error under each guard, through HataYönet, the scripted message box and the observed
+// program end, texts letter for letter. After the failing step one step runs under each guard:
+// none does once the program has been ended.
 #include "common/Hata.h"
 #include "common/HataYönet.h"
 #include "common/Korumalar.h"
 #include "destek/TestOrtamı.h"
 
 #include <QTest>
-#include <optional>
 #include <stdexcept>
 
-Q_DECLARE_METATYPE(MesajSimgesi)
-Q_DECLARE_METATYPE(MesajDüğmeleri)
+using namespace Qt::StringLiterals;
 
 namespace {
-const QString soruBaşı = QStringLiteral("Program, aşağıdaki hata nedeniyle doğru "
-                                        "çalışmayabilir! \nYine de devam etmek istiyor musunuz?");
+QString Soru(int numara)
+{
+    return u"Program, aşağıdaki hata nedeniyle doğru çalışmayabilir! \nYine de devam etmek istiyor "
+           u"musunuz?\r\n\r\nHata Kodu: %1\r\n\r\nHata Mesajı: Klasör oluşturulamadı"_s.arg(numara);
 }
+} // namespace
 
 class TestHataYonet : public QObject
 {
@@ -30,152 +31,65 @@ private Q_SLOTS:
     {
         ortam.emplace(false);
         olaylar.clear();
-        OrtalamaYordamınıAyarla([this] { olaylar << QStringLiteral("ortala"); });
-        MesajKutusuUygulamasınıAyarla([this](const Mesaj& m) {
-            olaylar << QStringLiteral("kutu");
-            ortam->gösterilen.push_back(m);
-            if (ortam->yanıtlar.empty())
-                return m.düğmeler == MesajDüğmeleri::Tamam ? Yanıt::Tamam : m.varsayılan;
-            const Yanıt y = ortam->yanıtlar.front();
-            ortam->yanıtlar.pop_front();
-            return y;
+        OrtalamaYordamınıAyarla([this] {
+            QVERIFY(ortam->gösterilen.empty()); // armed before the box comes
+            olaylar << u"ortala"_s;
         });
     }
-    void cleanup()
-    {
-        OrtalamaYordamınıAyarla({});
-        ortam.reset();
-    }
+    void cleanup() { OrtalamaYordamınıAyarla({}), ortam.reset(); }
 
-    void dortSonuc_data()
+    void korumalar_data()
     {
-        QTest::addColumn<int>("numara");
-        QTest::addColumn<QString>("açıklama");
+        QTest::addColumn<int>("koruma"); // Tuzak, BaşlangıçTuzağı, Yoksay
+        QTest::addColumn<int>("numara"); // 5: a standard exception, no Hata
         QTest::addColumn<Yanıt>("yanıt");
+        QTest::addColumn<QString>("olaylar");
         QTest::addColumn<QString>("metin"); // empty: no box at all
-        QTest::addColumn<MesajSimgesi>("simge");
-        QTest::addColumn<MesajDüğmeleri>("düğmeler");
-        QTest::addColumn<QString>("başlık");
-        QTest::addColumn<bool>("biter");
-
-        const QString ağ = QStringLiteral("Ağ bağlantısı kurulamıyor. Lütfen, kontrol edip tekrar "
-                                          "deneyiniz!");
-        const QString dosya = QStringLiteral("Dosyaya erişilemiyor. Lütfen, kontrol edip tekrar "
-                                             "deneyiniz!");
-        const QString tessaro = QStringLiteral("Tessaro");
-        QTest::newRow("3043 disk ya da ağ")
-            << 3043 << QStringLiteral("x") << Yanıt::Tamam << ağ << MesajSimgesi::Ünlem
-            << MesajDüğmeleri::Tamam << tessaro << true;
-        QTest::newRow("3044 geçersiz yol")
-            << 3044 << QStringLiteral("x") << Yanıt::Tamam << ağ << MesajSimgesi::Ünlem
-            << MesajDüğmeleri::Tamam << tessaro << true;
-        QTest::newRow("3051 açılamıyor")
-            << 3051 << QStringLiteral("x") << Yanıt::Tamam << dosya << MesajSimgesi::Ünlem
-            << MesajDüğmeleri::Tamam << tessaro << true;
-        QTest::newRow("3356 sessiz")
-            << 3356 << QStringLiteral("x") << Yanıt::Tamam << QString() << MesajSimgesi::Bilgi
-            << MesajDüğmeleri::Tamam << QString() << false;
-        QTest::newRow("482 sessiz")
-            << 482 << QStringLiteral("x") << Yanıt::Tamam << QString() << MesajSimgesi::Bilgi
-            << MesajDüğmeleri::Tamam << QString() << false;
-
-        const QString açıklama = QStringLiteral("Aynı değer bu alanda zaten kayıtlı (UNIQUE)");
-        const QString soru =
-            soruBaşı + QStringLiteral("\r\n\r\nHata Kodu: 3022\r\n\r\nHata Mesajı: ") + açıklama;
-        QTest::newRow("3022 evet")
-            << 3022 << açıklama << Yanıt::Evet << soru << MesajSimgesi::Kritik
-            << MesajDüğmeleri::EvetHayır << QStringLiteral("Hata oluştu!") << false;
-        QTest::newRow("3022 hayır")
-            << 3022 << açıklama << Yanıt::Hayır << soru << MesajSimgesi::Kritik
-            << MesajDüğmeleri::EvetHayır << QStringLiteral("Hata oluştu!") << true;
-        QTest::newRow("eksi numara")
-            << -2147467259 << QStringLiteral("Belirtilmemiş hata") << Yanıt::Evet
-            << soruBaşı + QStringLiteral("\r\n\r\nHata Kodu: -2147467259\r\n\r\n"
-                                         "Hata Mesajı: Belirtilmemiş hata")
-            << MesajSimgesi::Kritik << MesajDüğmeleri::EvetHayır << QStringLiteral("Hata oluştu!")
-            << false;
+        const QString ağ = u"Ağ bağlantısı kurulamıyor. Lütfen, kontrol edip tekrar deneyiniz!"_s;
+        const QString dosya = u"Dosyaya erişilemiyor. Lütfen, kontrol edip tekrar deneyiniz!"_s;
+        QTest::newRow("3043 ağ") << 0 << 3043 << Yanıt::Tamam << u"ortala"_s << ağ;
+        QTest::newRow("3044 yol") << 0 << 3044 << Yanıt::Tamam << u"ortala"_s << ağ;
+        QTest::newRow("3051 dosya") << 0 << 3051 << Yanıt::Tamam << u"ortala"_s << dosya;
+        QTest::newRow("3356 sessiz") << 0 << 3356 << Yanıt::Tamam << u"ortala 1 2 3"_s << QString();
+        QTest::newRow("482 sessiz") << 0 << 482 << Yanıt::Tamam << u"ortala 1 2 3"_s << QString();
+        QTest::newRow("evet") << 0 << 3022 << Yanıt::Evet << u"ortala 1 2 3"_s << Soru(3022);
+        QTest::newRow("hayır") << 0 << 3022 << Yanıt::Hayır << u"ortala"_s << Soru(3022);
+        QTest::newRow("eksi") << 0 << -2147467259 << Yanıt::Evet << u"ortala 1 2 3"_s
+                              << Soru(-2147467259);
+        QTest::newRow("başka hata") << 0 << 5 << Yanıt::Evet << u"ortala 1 2 3"_s << Soru(5);
+        QTest::newRow("başlangıç") << 1 << 75 << Yanıt::Hayır << QString() << Soru(75);
+        QTest::newRow("yoksay") << 2 << 3043 << Yanıt::Hayır << u"1 2 3"_s << QString();
+        QTest::newRow("yoksay, başka") << 2 << 5 << Yanıt::Hayır << u"1 2 3"_s << QString();
     }
-    void dortSonuc()
+    void korumalar()
     {
+        QFETCH(int, koruma);
         QFETCH(int, numara);
-        QFETCH(QString, açıklama);
         QFETCH(Yanıt, yanıt);
         QFETCH(QString, metin);
-        QFETCH(MesajSimgesi, simge);
-        QFETCH(MesajDüğmeleri, düğmeler);
-        QFETCH(QString, başlık);
-        QFETCH(bool, biter);
         ortam->yanıtlar = {yanıt};
-
-        HataYönet(Hata(numara, açıklama));
-
-        if (metin.isEmpty()) {
-            QVERIFY(ortam->gösterilen.empty());
-        } else {
-            QCOMPARE(ortam->gösterilen.size(), size_t(1));
-            const Mesaj& m = ortam->gösterilen[0];
-            QCOMPARE(m.metin, metin);
-            QCOMPARE(m.simge, simge);
-            QCOMPARE(m.düğmeler, düğmeler);
-            QCOMPARE(m.başlık, başlık);
-        }
-        QCOMPARE(ortam->bitişKodu, biter ? std::optional<int>(0) : std::nullopt);
-        QCOMPARE(ProgramBittiMi(), biter);
-    }
-
-    void tuzakOrtalarSorarVeSonrakiAdimaGecer()
-    {
-        ortam->yanıtlar = {Yanıt::Evet};
-        Tuzak([this] { olaylar << QStringLiteral("1"); });
-        Tuzak([this] {
-            olaylar << QStringLiteral("2");
-            throw Hata(3022, QStringLiteral("yinelenen"));
-        });
-        Tuzak([this] { olaylar << QStringLiteral("3"); });
-        QCOMPARE(olaylar,
-                 (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("ortala"),
-                              QStringLiteral("kutu"), QStringLiteral("3")}));
-        QVERIFY(!ortam->bitişKodu);
-    }
-
-    void hayirdanSonraHicbirAdimCalismaz()
-    {
-        ortam->yanıtlar = {Yanıt::Hayır};
-        Tuzak([] { throw Hata(3021, QStringLiteral("Geçerli kayıt yok.")); });
-        Tuzak([this] { olaylar << QStringLiteral("tuzak"); });
-        BaşlangıçTuzağı([this] { olaylar << QStringLiteral("başlangıç"); });
-        Yoksay([this] { olaylar << QStringLiteral("yoksay"); });
-        QCOMPARE(olaylar, (QStringList{QStringLiteral("ortala"), QStringLiteral("kutu")}));
-        QCOMPARE(ortam->bitişKodu, std::optional<int>(0));
-    }
-
-    void baslangicTuzagiOrtalamaz()
-    {
-        ortam->yanıtlar = {Yanıt::Evet};
-        BaşlangıçTuzağı([] { throw Hata(75, QStringLiteral("Klasör oluşturulamadı")); });
-        BaşlangıçTuzağı([this] { olaylar << QStringLiteral("sonraki"); });
-        QCOMPARE(olaylar, (QStringList{QStringLiteral("kutu"), QStringLiteral("sonraki")}));
-        QVERIFY(ortam->gösterilen[0].metin.endsWith(
-            QStringLiteral("Hata Kodu: 75\r\n\r\nHata Mesajı: Klasör oluşturulamadı")));
-    }
-
-    void yoksaySessizceGecer()
-    {
-        Yoksay([] { throw Hata(3043, QStringLiteral("disk")); });
-        Yoksay([] { throw std::runtime_error("başka"); });
-        Yoksay([this] { olaylar << QStringLiteral("sonraki"); });
-        QCOMPARE(olaylar, QStringList{QStringLiteral("sonraki")});
-        QVERIFY(!ortam->bitişKodu);
-    }
-
-    void baskaHatalarDaAyniSoruylaBildirilir()
-    {
-        ortam->yanıtlar = {Yanıt::Evet};
-        Tuzak([] { throw std::runtime_error("beklenmeyen durum"); });
-        QCOMPARE(ortam->gösterilen.size(), size_t(1));
-        QCOMPARE(ortam->gösterilen[0].metin,
-                 soruBaşı +
-                     QStringLiteral("\r\n\r\nHata Kodu: 5\r\n\r\nHata Mesajı: beklenmeyen durum"));
+        const auto koru = koruma == 0 ? Tuzak : koruma == 1 ? BaşlangıçTuzağı : Yoksay;
+        QVERIFY(!koru([numara] {
+            if (numara != 5)
+                throw Hata(numara, u"Klasör oluşturulamadı"_s);
+            throw std::runtime_error("Klasör oluşturulamadı");
+        }));
+        Tuzak([this] { olaylar << u"1"_s; });
+        BaşlangıçTuzağı([this] { olaylar << u"2"_s; });
+        Yoksay([this] { olaylar << u"3"_s; });
+        QTEST(olaylar.join(u' '), "olaylar");
+        QCOMPARE(ProgramBittiMi(), !olaylar.contains(u"1"_s));
+        QCOMPARE(ortam->bitişKodu, ProgramBittiMi() ? std::optional(0) : std::nullopt);
+        QCOMPARE(ortam->gösterilen.size(), size_t(!metin.isEmpty()));
+        if (metin.isEmpty())
+            return;
+        const Mesaj& m = ortam->gösterilen[0];
+        const bool soru = m.düğmeler == MesajDüğmeleri::EvetHayır;
+        QCOMPARE(m.metin, metin);
+        QCOMPARE(m.başlık, soru ? u"Hata oluştu!"_s : u"Tessaro"_s);
+        QCOMPARE(m.simge, soru ? MesajSimgesi::Kritik : MesajSimgesi::Ünlem);
+        QCOMPARE(soru, metin.startsWith(u"Program"));
+        QVERIFY(!soru || m.varsayılan == Yanıt::Evet);
     }
 };
 

@@ -1,9 +1,6 @@
 #include "TestMenüsü.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QMenu>
+#include <QtWidgets>
 
 QString MenüdenSeç(QWidget* odak, int sıra)
 {
