@@ -1,105 +1,134 @@
-// The Turkish capitalisation of names, titles and departments, the search of a list by the
-// beginning of its entries, and the highlight of a focused entry box.
+// The Turkish capitalisation of the name box, the search of a list by the beginning of its
+// entries, the highlight of a focused box, and the real message box: where it stands and what
+// answers it.
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "common/OrtakYordamlarModülü.h"
+#include "common/QtMesajKutusu.h"
 #include "common/TürkçeMetin.h"
-#include "destek/TestOrtamı.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace Qt::StringLiterals;
 
 class TestOrtakYordamlar : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void IlkHarfleriBuyut_data()
+    // Each word capitalised by Turkish rules, then the last word in capitals; again, no change.
+    void buyutme_data()
     {
         QTest::addColumn<QString>("girdi");
-        QTest::addColumn<QString>("beklenen");
-        QTest::newRow("il") << QStringLiteral("iSTANBUL ili") << QStringLiteral("İstanbul İli");
-        QTest::newRow("noktasız") << QStringLiteral(" ışık İLKER") << QStringLiteral("Işık İlker");
-        QTest::newRow("ı içeride") << QStringLiteral("KIRIKKALE") << QStringLiteral("Kırıkkale");
-        QTest::newRow("i içeride") << QStringLiteral("dİYARBAKIR") << QStringLiteral("Diyarbakır");
+        QTest::addColumn<QString>("ilkHarfler");
+        QTest::addColumn<QString>("soyadı");
+        QTest::newRow("il") << u"iSTANBUL ili"_s << u"İstanbul İli"_s << u"İstanbul İLİ"_s;
+        QTest::newRow("noktasız") << u" ışık İLKER"_s << u"Işık İlker"_s << u"Işık İLKER"_s;
+        QTest::newRow("ı içeride") << u"KIRIKKALE"_s << u"Kırıkkale"_s << u"Kırıkkale"_s;
+        QTest::newRow("i içeride")
+            << u"dİYARBAKIR ıŞIK"_s << u"Diyarbakır Işık"_s << u"Diyarbakır IŞIK"_s;
         QTest::newRow("öteki harfler")
-            << QStringLiteral("çağla ÖZGÜR şen") << QStringLiteral("Çağla Özgür Şen");
-        QTest::newRow("iç boşluklar")
-            << QStringLiteral("  ali   veli  ") << QStringLiteral("Ali   Veli");
-        QTest::newRow("boş") << QString() << QString();
-        QTest::newRow("yalnız boşluk") << QStringLiteral("   ") << QString();
-        QTest::newRow("iki harfe açılan")
-            << QStringLiteral("ßahin ﬁliz") << QStringLiteral("ßahin ﬁliz");
+            << u"çağla ÖZGÜR şen"_s << u"Çağla Özgür Şen"_s << u"Çağla Özgür ŞEN"_s;
+        QTest::newRow("iç boşluklar") << u"  ali   veli  "_s << u"Ali   Veli"_s << u"Ali   VELİ"_s;
+        QTest::newRow("yalnız boşluk") << u"   "_s << QString() << QString();
+        QTest::newRow("iki harfe açılan") << u"ßahin ﬁliz"_s << u"ßahin ﬁliz"_s << u"ßahin FILİZ"_s;
     }
-
-    void IlkHarfleriBuyut()
+    void buyutme()
     {
         QFETCH(QString, girdi);
-        QFETCH(QString, beklenen);
-        QCOMPARE(İlkHarfleriBüyüt(girdi), beklenen);
-        QCOMPARE(İlkHarfleriBüyüt(beklenen), beklenen);
+        QTEST(İlkHarfleriBüyüt(girdi), "ilkHarfler");
+        QTEST(SoyadıBüyüt(İlkHarfleriBüyüt(girdi)), "soyadı");
+        QTEST(SoyadıBüyüt(İlkHarfleriBüyüt(SoyadıBüyüt(İlkHarfleriBüyüt(girdi)))), "soyadı");
     }
 
-    void SoyadiBuyut_data()
-    {
-        QTest::addColumn<QString>("girdi");
-        QTest::addColumn<QString>("beklenen");
-        QTest::newRow("ı") << QStringLiteral("Ayşe Işık") << QStringLiteral("Ayşe IŞIK");
-        QTest::newRow("i") << QStringLiteral("Mehmet Ali Çiçek")
-                           << QStringLiteral("Mehmet Ali ÇİÇEK");
-        QTest::newRow("tek sözcük") << QStringLiteral(" yılmaz ") << QStringLiteral("yılmaz");
-        QTest::newRow("boş") << QString() << QString();
-    }
-
-    void SoyadiBuyut()
-    {
-        QFETCH(QString, girdi);
-        QFETCH(QString, beklenen);
-        QCOMPARE(SoyadıBüyüt(girdi), beklenen);
-        QCOMPARE(SoyadıBüyüt(beklenen), beklenen);
-    }
-
-    // The name box applies both rules on every focus loss: the second pass changes nothing.
-    void AdKutusununKurallariIkinciKezDegistirmez()
-    {
-        for (const QString& ad : {QStringLiteral("  ayşe  ışık "), QStringLiteral("İLKER iŞIK"),
-                                  QStringLiteral("mehmet ali çiçek")}) {
-            const QString bir = SoyadıBüyüt(İlkHarfleriBüyüt(ad));
-            QCOMPARE(SoyadıBüyüt(İlkHarfleriBüyüt(bir)), bir);
-        }
-        QCOMPARE(SoyadıBüyüt(İlkHarfleriBüyüt(QStringLiteral("İLKER ıŞIK"))),
-                 QStringLiteral("İlker IŞIK"));
-        QCOMPARE(SoyadıBüyüt(İlkHarfleriBüyüt(QStringLiteral("İLKER iŞIK"))),
-                 QStringLiteral("İlker İŞIK"));
-    }
-
-    void ListedeBul()
+    void listedeBulVeVurgula()
     {
         QListWidget liste;
-        liste.addItems({QStringLiteral("Zeynep"), QStringLiteral("ahmet"), QStringLiteral("Ali"),
-                        QStringLiteral("IŞIK"), QStringLiteral("İpek"), QStringLiteral("ılgaz")});
-        QCOMPARE(::ListedeBul(&liste, QStringLiteral("a")), 1);
-        QCOMPARE(::ListedeBul(&liste, QStringLiteral("Zeynep")), 0);
-        QCOMPARE(::ListedeBul(&liste, QStringLiteral("ahmet")), 1);
-        QCOMPARE(::ListedeBul(&liste, QStringLiteral("AL")), 2);
-        QCOMPARE(::ListedeBul(&liste, QStringLiteral("ış")), 3);
-        QCOMPARE(::ListedeBul(&liste, QStringLiteral("ip")), 4);
-        QCOMPARE(::ListedeBul(&liste, QStringLiteral("Il")), 5);
-        QCOMPARE(::ListedeBul(&liste, QStringLiteral("is")), -1); // i is not the small I
-        QCOMPARE(::ListedeBul(&liste, QStringLiteral("Zeynepler")), -1);
-        QCOMPARE(::ListedeBul(&liste, QString()), -1);
+        liste.addItems(u"Zeynep ahmet Ali IŞIK İpek ılgaz"_s.split(u' '));
+        // "is" finds nothing: i is not the small I.
+        for (const QString& çift :
+             u"a=1 Zeynep=0 ahmet=1 AL=2 ış=3 ip=4 Il=5 is=-1 Zeynepler=-1 =-1"_s.split(u' '))
+            QCOMPARE(ListedeBul(&liste, çift.section(u'=', 0, 0)), çift.section(u'=', 1).toInt());
+        QLineEdit kutu(u"Personel"_s);
+        QLabel etiket(u"Adı"_s);
+        AlanıVurgula(&kutu, &etiket);
+        QCOMPARE(kutu.selectedText(), u"Personel"_s);
+        QCOMPARE(etiket.palette().color(QPalette::WindowText), VurguRengi);
     }
 
-    void AlaniVurgula()
+    // A question is answered only by its buttons; a box with a single OK takes Esc as OK.
+    void soruyaEsc_data()
     {
-        TestOrtamı ortam(false);
-        QLineEdit kutu(QStringLiteral("Personel"));
-        QLabel etiket(QStringLiteral("Adı"));
-        kutu.setCursorPosition(3);
-        ::AlanıVurgula(&kutu, &etiket);
-        QCOMPARE(kutu.selectedText(), QStringLiteral("Personel"));
-        QCOMPARE(etiket.palette().color(QPalette::WindowText), VurguRengi);
+        QTest::addColumn<bool>("soru");
+        QTest::addColumn<bool>("kapatDüğmesi"); // otherwise Esc
+        QTest::newRow("soruda Esc") << true << false;
+        QTest::newRow("soruda kapatma") << true << true;
+        QTest::newRow("tamam kutusunda Esc") << false << false;
+    }
+    void soruyaEsc()
+    {
+        QFETCH(bool, soru);
+        QFETCH(bool, kapatDüğmesi);
+        bool açıkKaldı = false;
+        QTimer::singleShot(0, [&] {
+            auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(kutu);
+            if (kapatDüğmesi)
+                kutu->close();
+            else
+                QTest::keyClick(kutu, Qt::Key_Escape);
+            QTest::qWait(20);
+            if ((açıkKaldı = kutu->isVisible()))
+                kutu->button(QMessageBox::Yes)->click();
+        });
+        const Yanıt yanıt = QtMesajKutusu({u"Devam edilsin mi?"_s, MesajSimgesi::Soru,
+                                           soru ? MesajDüğmeleri::EvetHayır : MesajDüğmeleri::Tamam,
+                                           u"Tessaro"_s, Yanıt::Hayır});
+        QCOMPARE(açıkKaldı, soru);
+        QCOMPARE(yanıt, soru ? Yanıt::Evet : Yanıt::Tamam);
+    }
+
+    // An armed box stands over the middle of the window active at the arming, unless that
+    // window is off the top or left edge; an arming that no box follows at once lapses.
+    void kutununYeri_data()
+    {
+        QTest::addColumn<QRect>("pencere");
+        QTest::addColumn<int>("kurulum"); // 0: none, 1: just before the box, 2: lapsed before it
+        QTest::addColumn<bool>("ortada");
+        QTest::newRow("sol üst") << QRect(20, 30, 500, 300) << 1 << true;
+        QTest::newRow("sağ alt") << QRect(380, 260, 401, 287) << 1 << true;
+        QTest::newRow("küçük") << QRect(150, 400, 120, 90) << 1 << true;
+        QTest::newRow("eksi konum") << QRect(-300, 40, 500, 300) << 1 << false;
+        QTest::newRow("geçmiş kurulum") << QRect(0, 0, 300, 200) << 2 << false;
+        QTest::newRow("kurulumsuz") << QRect(0, 0, 300, 200) << 0 << false;
+    }
+    void kutununYeri()
+    {
+        QFETCH(QRect, pencere);
+        QFETCH(int, kurulum);
+        QWidget sahip;
+        sahip.setGeometry(pencere);
+        sahip.show();
+        QVERIFY(QTest::qWaitForWindowActive(&sahip));
+        QRect yer;
+        QTimer bekçi;
+        connect(&bekçi, &QTimer::timeout, &bekçi, [&] {
+            if (auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                yer = kutu->frameGeometry();
+                kutu->button(QMessageBox::Ok)->click();
+            }
+        });
+        bekçi.start(10);
+        if (kurulum)
+            MesajKutusunuOrtala();
+        if (kurulum == 2)
+            QTest::qWait(20);
+        // A long text with a line break: the box takes its final size in its own show handler.
+        QtMesajKutusu({u"Veritabanı dosyası açılamadı. Dosya başka bir program tarafından "
+                       u"kullanılıyor olabilir.\nHata No: 3051"_s,
+                       MesajSimgesi::Kritik});
+        const QPointF fark = QRectF(yer).center() - QRectF(sahip.frameGeometry()).center();
+        QTEST(yer.isValid() && qAbs(fark.x()) <= 1 && qAbs(fark.y()) <= 1, "ortada");
     }
 };
 
