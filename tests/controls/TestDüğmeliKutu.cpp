@@ -1,23 +1,15 @@
-// The spin box in a small Designer form, driven by real key and mouse events: the year box
-// 2008-2050 (four characters) and the hours box 1-8 (one character). (The class name is ASCII:
-// moc cuts names whose non-ASCII letters follow two or more ASCII ones.)
+// The spin box in a small form, by real key and mouse events: the year box 2008-2050 (four
+// characters), the hours box 1-8. (moc cuts a class name with non-ASCII letters: ASCII here.)
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "common/Hata.h"
 #include "common/QtMesajKutusu.h"
 #include "controls/DüğmeliKutu.h"
 #include "destek/TestOrtamı.h"
 #include "destek/TestTekerleği.h"
 #include "ui_DenemeKabı.h"
 
-#include <QAbstractButton>
-#include <QClipboard>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QScrollBar>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace Qt::StringLiterals;
 
@@ -30,8 +22,7 @@ class TestDugmeliKutu : public QObject
     Ui::DenemeKabı ui;
 
     static QLineEdit* Alan(DüğmeliKutu* kutu) { return kutu->DeğerKutusu(); }
-    // Replaces the field's whole text by typing, as a user does after selecting it.
-    static void Yaz(DüğmeliKutu* kutu, const QString& rakamlar)
+    static void Yaz(DüğmeliKutu* kutu, const QString& rakamlar) // over the whole text
     {
         kutu->setFocus();
         Alan(kutu)->selectAll();
@@ -59,8 +50,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("önce");
         QTest::addColumn<int>("yazılan");
-        QTest::addColumn<QString>("hareket");
-        QTest::addColumn<int>("sonra"); // the text afterwards; 0: the focus moved on
+        QTest::addColumn<QString>("hareket"); // a key, or the control clicked
+        QTest::addColumn<int>("sonra");       // the text afterwards; 0: the focus moved on
         QTest::newRow("Tab, üst sınır") << 2020 << 2060 << u"Tab"_s << 2050;
         QTest::newRow("Enter, alt sınır") << 2020 << 1999 << u"Enter"_s << 2008;
         QTest::newRow("düğmeye tıklama") << 2020 << 2060 << u"TamamDüğmesi"_s << 2050;
@@ -81,7 +72,6 @@ private Q_SLOTS:
         QFETCH(int, sonra);
         DüğmeliKutu* yıl = ui.YılKutusu;
         yıl->SetValue(önce);
-        QSignalSpy tıklama(ui.TamamDüğmesi, &QPushButton::clicked);
         Yaz(yıl, QString::number(yazılan));
         QCOMPARE(yıl->Value(), sonra ? önce : yazılan); // out of bounds: not taken while typing
         if (hareket == u"Tab" || hareket == u"Enter")
@@ -94,23 +84,19 @@ private Q_SLOTS:
             TekerleğiÇevir(yıl->DeğerDeğiştirDüğmesi(), 1);
         else
             QTest::mouseClick(kap->findChild<QWidget*>(hareket), Qt::LeftButton);
-
         const bool denetlendi = sonra && sonra != yazılan;
-        QCOMPARE(ortam->gösterilen.size(), size_t(denetlendi));
         QCOMPARE(Alan(yıl)->hasFocus(), sonra != 0);
-        QCOMPARE(tıklama.count(), 0);
         QCOMPARE(yıl->Text(), QString::number(sonra ? sonra : yazılan));
         QCOMPARE(yıl->Value(), !sonra ? yazılan : denetlendi ? sonra : önce);
-        if (denetlendi) {
-            const Mesaj& m = ortam->gösterilen[0];
-            QCOMPARE(m.metin, u"Belirlediğiniz değer, 2008 ile 2050 arasında olmalıdır!"_s);
-            QCOMPARE(m.başlık, u"Hatalı değer!"_s);
-            QVERIFY(m.simge == MesajSimgesi::Bilgi && m.düğmeler == MesajDüğmeleri::Tamam);
-        }
+        QCOMPARE(ortam->gösterilen.size(), size_t(denetlendi));
+        QVERIFY(!denetlendi || (ortam->gösterilen[0].metin ==
+                                    u"Belirlediğiniz değer, 2008 ile 2050 arasında olmalıdır!" &&
+                                ortam->gösterilen[0].başlık == u"Hatalı değer!" &&
+                                ortam->gösterilen[0].simge == MesajSimgesi::Bilgi));
     }
 
-    // The program's real message box stands over the container; once it is answered the field
-    // is still the focused control, holding the bound: the box coming and going is no leave.
+    // The real message box stands over the container; once it is answered, and the container
+    // is back in front, the field still holds the focus and the bound: the box was no leave.
     void gercekMesajKutusu()
     {
         MesajKutusuUygulamasınıAyarla(QtMesajKutusu);
@@ -119,10 +105,8 @@ private Q_SLOTS:
         QRect yer;
         QTimer bekçi;
         connect(&bekçi, &QTimer::timeout, this, [&] {
-            if (auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                yer = kutu->frameGeometry();
-                kutu->button(QMessageBox::Ok)->click();
-            }
+            if (auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                yer = kutu->frameGeometry(), kutu->button(QMessageBox::Ok)->click();
         });
         bekçi.start(10);
         Yaz(ui.YılKutusu, u"2060"_s);
@@ -131,15 +115,14 @@ private Q_SLOTS:
         QTest::keyClick(Alan(ui.YılKutusu), Qt::Key_Tab);
         kap->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&*kap));
-        const QPoint fark = yer.center() - kap->frameGeometry().center();
-        QVERIFY(yer.isValid() && qAbs(fark.x()) <= 1 && qAbs(fark.y()) <= 1);
+        QCOMPARE(yer.center() - kap->frameGeometry().center(), QPoint());
         QCOMPARE(kap->focusWidget(), Alan(ui.YılKutusu));
         QCOMPARE(girdi.count() + çıktı.count(), 0);
         QCOMPARE(ui.YılKutusu->Text(), u"2050"_s);
     }
 
-    // Up/Down and the arrows step by one within the bounds; a shut box takes no step. Enter moves
-    // on like Tab and types nothing; the unit is added when the field is left.
+    // Up/Down and the arrows step by one within the bounds; a shut box takes no step. Enter
+    // moves on like Tab; the unit is added when the field is left.
     void oklarVeBirim()
     {
         DüğmeliKutu* saat = ui.SaatKutusu;
@@ -157,12 +140,12 @@ private Q_SLOTS:
         Yaz(saat, u"7"_s);
         QTest::keyClick(Alan(saat), Qt::Key_Enter);
         QVERIFY(ui.TamamDüğmesi->hasFocus());
-        QCOMPARE(saat->Text(), u"7 saat"_s);
-        QCOMPARE(ui.YılKutusu->Text(), u"2049"_s);
+        QCOMPARE(saat->Text() + ui.YılKutusu->Text(), u"7 saat2049"_s);
     }
 
     // Only digits are typed, up to the field's length, by any key path: letters, Alt, AltGr
     // (Ctrl+Alt), pasting, an input method's commit. An emptied field shows a selected "0".
+    // A container moving the focus away and back by code meanwhile is no leave.
     void yalnizRakamlarYazilir()
     {
         QLineEdit* alan = Alan(ui.YılKutusu);
@@ -183,30 +166,13 @@ private Q_SLOTS:
         girdi.setCommitString(u"2a2é"_s);
         QCoreApplication::sendEvent(alan, &girdi);
         QCOMPARE(alan->text(), u"122"_s);
-    }
-
-    // A value set by code raises Change once per new number; one outside the bounds throws, and
-    // so does a bound outside 16 bits. A container moving the focus away and back by code while
-    // digits are typed is no leave.
-    void koddanDegisim()
-    {
-        DüğmeliKutu* yıl = ui.YılKutusu;
-        QSignalSpy değişim(yıl, &DüğmeliKutu::Change);
-        yıl->SetValue(2030);
-        yıl->SetValue(2030);
-        QVERIFY_THROWS_EXCEPTION(Hata, yıl->SetValue(2051));
-        QCOMPARE(değişim.count(), 1);
-        ui.SaatKutusu->SetEnDusuk(-32768);
-        QVERIFY_THROWS_EXCEPTION(Hata, ui.SaatKutusu->SetEnDusuk(-32769));
-        connect(yıl, &DüğmeliKutu::Change, this, [&] {
-            if (yıl->hasFocus()) {
-                ui.ÖncekiKutu->setFocus();
-                yıl->setFocus();
-            }
+        connect(ui.YılKutusu, &DüğmeliKutu::Change, this, [&] {
+            ui.ÖncekiKutu->setFocus();
+            alan->setFocus();
         });
-        Yaz(yıl, u"2021"_s);
+        QTest::keyClick(alan, Qt::Key_3);
+        QCOMPARE(alan->text(), u"1223"_s);
         QVERIFY(ortam->gösterilen.empty());
-        QCOMPARE(yıl->Value(), 2021);
     }
 };
 
