@@ -1,6 +1,5 @@
-// The Turkish capitalisation of the name box, the search of a list by the beginning of its
-// entries, the highlight of a focused box, and the real message box: where it stands and what
-// answers it.
+// The Turkish capitalisation of the name box, the list search by the beginning of an entry, the
+// highlight of a focused box, and the real message box: where it stands and what answers it.
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "common/OrtakYordamlarModülü.h"
 #include "common/QtMesajKutusu.h"
@@ -50,73 +49,54 @@ private Q_SLOTS:
              u"a=1 Zeynep=0 ahmet=1 AL=2 ış=3 ip=4 Il=5 is=-1 Zeynepler=-1 =-1"_s.split(u' '))
             QCOMPARE(ListedeBul(&liste, çift.section(u'=', 0, 0)), çift.section(u'=', 1).toInt());
         QLineEdit kutu(u"Personel"_s);
-        QLabel etiket(u"Adı"_s);
+        QLabel etiket;
         AlanıVurgula(&kutu, &etiket);
         QCOMPARE(kutu.selectedText(), u"Personel"_s);
         QCOMPARE(etiket.palette().color(QPalette::WindowText), VurguRengi);
     }
 
-    // A question is answered only by its buttons; a box with a single OK takes Esc as OK.
-    void soruyaEsc_data()
-    {
-        QTest::addColumn<bool>("soru");
-        QTest::addColumn<bool>("kapatDüğmesi"); // otherwise Esc
-        QTest::newRow("soruda Esc") << true << false;
-        QTest::newRow("soruda kapatma") << true << true;
-        QTest::newRow("tamam kutusunda Esc") << false << false;
-    }
-    void soruyaEsc()
-    {
-        QFETCH(bool, soru);
-        QFETCH(bool, kapatDüğmesi);
-        bool açıkKaldı = false;
-        QTimer::singleShot(0, [&] {
-            auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(kutu);
-            if (kapatDüğmesi)
-                kutu->close();
-            else
-                QTest::keyClick(kutu, Qt::Key_Escape);
-            QTest::qWait(20);
-            if ((açıkKaldı = kutu->isVisible()))
-                kutu->button(QMessageBox::Yes)->click();
-        });
-        const Yanıt yanıt = QtMesajKutusu({u"Devam edilsin mi?"_s, MesajSimgesi::Soru,
-                                           soru ? MesajDüğmeleri::EvetHayır : MesajDüğmeleri::Tamam,
-                                           u"Tessaro"_s, Yanıt::Hayır});
-        QCOMPARE(açıkKaldı, soru);
-        QCOMPARE(yanıt, soru ? Yanıt::Evet : Yanıt::Tamam);
-    }
-
-    // An armed box stands over the middle of the window active at the arming, unless that
-    // window is off the top or left edge; an arming that no box follows at once lapses.
-    void kutununYeri_data()
+    // An armed box stands over the middle of the window active at the arming, unless that window
+    // is off the top or left edge; an arming that no box follows at once lapses. A question is
+    // answered only by its buttons; a box with a single OK takes Esc, or its closing, as OK.
+    void kutu_data()
     {
         QTest::addColumn<QRect>("pencere");
         QTest::addColumn<int>("kurulum"); // 0: none, 1: just before the box, 2: lapsed before it
         QTest::addColumn<bool>("ortada");
-        QTest::newRow("sol üst") << QRect(20, 30, 500, 300) << 1 << true;
-        QTest::newRow("sağ alt") << QRect(380, 260, 401, 287) << 1 << true;
-        QTest::newRow("küçük") << QRect(150, 400, 120, 90) << 1 << true;
-        QTest::newRow("eksi konum") << QRect(-300, 40, 500, 300) << 1 << false;
-        QTest::newRow("geçmiş kurulum") << QRect(0, 0, 300, 200) << 2 << false;
-        QTest::newRow("kurulumsuz") << QRect(0, 0, 300, 200) << 0 << false;
+        QTest::addColumn<QString>("yanıt"); // Esc or close, then the Yes button if still open
+        QTest::newRow("sol üst, soruda Esc") << QRect(20, 30, 500, 300) << 1 << true << u"Esc"_s;
+        QTest::newRow("sağ alt, soruda kapatma")
+            << QRect(380, 260, 401, 287) << 1 << true << u"Kapat"_s;
+        QTest::newRow("küçük, Esc") << QRect(150, 400, 120, 90) << 1 << true << u"Tamam Esc"_s;
+        QTest::newRow("eksi konum") << QRect(-300, 40, 500, 300) << 1 << false << u"Kapat"_s;
+        QTest::newRow("geçmiş kurulum") << QRect(0, 0, 300, 200) << 2 << false << u"Esc"_s;
+        QTest::newRow("kurulumsuz") << QRect(0, 0, 300, 200) << 0 << false << u"Tamam Kapat"_s;
     }
-    void kutununYeri()
+    void kutu()
     {
         QFETCH(QRect, pencere);
         QFETCH(int, kurulum);
+        QFETCH(QString, yanıt);
+        const bool soru = !yanıt.startsWith(u"Tamam");
         QWidget sahip;
         sahip.setGeometry(pencere);
         sahip.show();
         QVERIFY(QTest::qWaitForWindowActive(&sahip));
         QRect yer;
+        bool açıkKaldı = false;
         QTimer bekçi;
-        connect(&bekçi, &QTimer::timeout, &bekçi, [&] {
-            if (auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                yer = kutu->frameGeometry();
-                kutu->button(QMessageBox::Ok)->click();
-            }
+        connect(&bekçi, &QTimer::timeout, this, [&] {
+            auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!kutu || yer.isValid())
+                return;
+            yer = kutu->frameGeometry();
+            if (yanıt.endsWith(u"Esc"))
+                QTest::keyClick(kutu, Qt::Key_Escape);
+            else
+                kutu->close();
+            QTest::qWait(20);
+            if ((açıkKaldı = kutu->isVisible()))
+                kutu->button(QMessageBox::Yes)->click();
         });
         bekçi.start(10);
         if (kurulum)
@@ -124,11 +104,15 @@ private Q_SLOTS:
         if (kurulum == 2)
             QTest::qWait(20);
         // A long text with a line break: the box takes its final size in its own show handler.
-        QtMesajKutusu({u"Veritabanı dosyası açılamadı. Dosya başka bir program tarafından "
-                       u"kullanılıyor olabilir.\nHata No: 3051"_s,
-                       MesajSimgesi::Kritik});
+        QCOMPARE(QtMesajKutusu({u"Veritabanı dosyası açılamadı. Dosya başka bir program "
+                                u"tarafından kullanılıyor olabilir.\nHata No: 3051"_s,
+                                MesajSimgesi::Soru,
+                                soru ? MesajDüğmeleri::EvetHayır : MesajDüğmeleri::Tamam,
+                                u"Tessaro"_s, Yanıt::Hayır}),
+                 soru ? Yanıt::Evet : Yanıt::Tamam);
+        QCOMPARE(açıkKaldı, soru);
         const QPointF fark = QRectF(yer).center() - QRectF(sahip.frameGeometry()).center();
-        QTEST(yer.isValid() && qAbs(fark.x()) <= 1 && qAbs(fark.y()) <= 1, "ortada");
+        QTEST(qAbs(fark.x()) <= 1 && qAbs(fark.y()) <= 1, "ortada");
     }
 };
 
