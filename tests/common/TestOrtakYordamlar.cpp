@@ -4,6 +4,7 @@
 #include "common/OrtakYordamlarModülü.h"
 #include "common/QtMesajKutusu.h"
 #include "common/TürkçeMetin.h"
+#include "destek/TestOrtamı.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -33,6 +34,7 @@ private Q_SLOTS:
         for (const QString& çift :
              u"a=1 Zeynep=0 ahmet=1 AL=2 ış=3 ip=4 Il=5 is=-1 Zeynepler=-1 =-1"_s.split(u' '))
             QCOMPARE(ListedeBul(&liste, çift.section(u'=', 0, 0)), çift.section(u'=', 1).toInt());
+        TestOrtamı ortam(false); // sets the program's colours
         QLineEdit kutu(u"Personel"_s);
         QLabel etiket;
         AlanıVurgula(&kutu, &etiket);
