@@ -104,6 +104,17 @@ private Q_SLOTS:
         QCOMPARE(Özetler(y.Belge(0)), beklenen);
     }
 
+    // On shorter paper the font shrinks until the rows fit in the frame, and no further.
+    void kisaKagit()
+    {
+        KayıtYazıcısı y(QSizeF(190.5, 254), 3.26, true);
+        QVERIFY(İmzaFöyü(y, Bilgiler(1, 2024)).Yazdır());
+        const qreal alt = y.çizimler[1].son.y(), sonÇubuk = y.çizimler.end()[-11].son.y();
+        QVERIFY(sonÇubuk < alt && sonÇubuk > alt - 2);
+        for (const Çizim& ç : y.çizimler)
+            QVERIFY(ç.tür != Çizim::Metin || ç.baş.y() + y.SatırYüksekliği() < alt);
+    }
+
     // A missing hours record is reported once and the sheet goes on with 0 hours; a printer
     // failure is silent but makes the result false. The whole sheet is drawn either way.
     void hatalar()
