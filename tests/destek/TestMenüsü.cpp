@@ -6,12 +6,13 @@ QString MenüdenSeç(QWidget* odak, int sıra)
 {
     QContextMenuEvent tuş(QContextMenuEvent::Keyboard, {}, odak->mapToGlobal(QPoint()));
     QApplication::sendEvent(odak, &tuş);
-    auto* menü = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    const QPointer<QMenu> menü = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (!menü || sıra >= menü->actions().size())
         return {};
     QAction* seçilen = menü->actions().at(sıra);
     const QString metin = seçilen->text();
-    seçilen->trigger();
-    menü->close();
+    seçilen->trigger(); // an entry's modal dialog may delete the menu in its event loop
+    if (menü)
+        menü->close();
     return metin;
 }
