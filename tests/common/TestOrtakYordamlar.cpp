@@ -20,8 +20,7 @@ private Q_SLOTS:
     void metinler()
     {
         for (const QString& çift :
-             u"iSTANBUL ili=İstanbul İli=İstanbul İLİ| ışık İLKER=Işık İlker=Işık İLKER|"
-             u"dİYARBAKIR=Diyarbakır=Diyarbakır|çağla ÖZGÜR şen=Çağla Özgür Şen=Çağla Özgür ŞEN|"
+             u"ışık iSTANBUL=Işık İstanbul=Işık İSTANBUL|dİYARBAKIR=Diyarbakır=Diyarbakır|"
              u"  ali   veli  =Ali   Veli=Ali   VELİ|   ==|ßahin ﬁliz=ßahin ﬁliz=ßahin FILİZ"_s
                  .split(u'|')) {
             const QStringList s = çift.split(u'=');
@@ -48,19 +47,17 @@ private Q_SLOTS:
     void kutu_data()
     {
         QTest::addColumn<QRect>("pencere");
-        QTest::addColumn<int>("kurulum"); // 0: none, 1: just before the box, 2: lapsed before it
+        QTest::addColumn<bool>("geçmiş"); // the arming lapsed before the box
         QTest::addColumn<bool>("ortada");
         QTest::addColumn<QString>("yanıt"); // Esc or closing, then the Yes button if still open
-        QTest::newRow("soruda Esc") << QRect(20, 30, 500, 300) << 1 << true << u"Esc"_s;
-        QTest::newRow("soruda kapatma") << QRect(380, 260, 401, 287) << 1 << true << u"Kapat"_s;
-        QTest::newRow("tamamda Esc") << QRect(150, 400, 120, 90) << 1 << true << u"Tamam Esc"_s;
-        QTest::newRow("eksi konum") << QRect(-300, 40, 500, 300) << 1 << false << u"Kapat"_s;
-        QTest::newRow("geçmiş kurulum") << QRect(0, 0, 300, 200) << 2 << false << u"Tamam"_s;
+        QTest::newRow("soruda Esc") << QRect(380, 260, 401, 287) << false << true << u"Esc"_s;
+        QTest::newRow("eksi konum") << QRect(-300, 40, 500, 300) << false << false << u"Kapat"_s;
+        QTest::newRow("geçmiş kurulum") << QRect(0, 0, 300, 200) << true << false << u"Tamam Esc"_s;
     }
     void kutu()
     {
         QFETCH(QRect, pencere);
-        QFETCH(int, kurulum);
+        QFETCH(bool, geçmiş);
         QFETCH(QString, yanıt);
         const bool soru = !yanıt.startsWith(u"Tamam");
         QWidget sahip;
@@ -81,9 +78,8 @@ private Q_SLOTS:
                 kutu->button(QMessageBox::Yes)->click();
         });
         bekçi.start(10);
-        if (kurulum)
-            MesajKutusunuOrtala();
-        if (kurulum == 2)
+        MesajKutusunuOrtala();
+        if (geçmiş)
             QTest::qWait(20);
         // A long text with a line break: the box takes its final size in its own show handler.
         QCOMPARE(QtMesajKutusu({u"Veritabanı dosyası açılamadı. Dosya başka bir program "
