@@ -91,10 +91,9 @@ private Q_SLOTS:
                                     u"olmalıdır!"_s));
     }
 
-    // Only digits are typed, up to the field's length, by any key path: letters, Alt, AltGr
-    // (Ctrl+Alt), pasting, an input method's commit. An emptied field shows a selected "0".
-    // Neither a container moving the focus away and back by code meanwhile, nor a context menu
-    // taking it for a while, is a leave or a new entry.
+    // Only digits are typed, up to the field's length, by any key path; an emptied field shows a
+    // selected "0". A container moving the focus away and back by code, or a context menu taking
+    // it for a while, is no leave or new entry.
     void yalnizRakamlarYazilir()
     {
         QGuiApplication::clipboard()->setText(u"1999"_s);

@@ -33,8 +33,7 @@ QStringList Özetler(const std::vector<Çizim>& çizimler)
     return özet;
 }
 
-// Type is narrower than the recorder's 2 mm a letter: after a colon of 1 mm, a text that is
-// not placed by itself shows.
+// A colon narrower than 2 mm shows a text after it that is not placed by itself.
 class Yazıcı : public KayıtYazıcısı
 {
     qreal MetinÖlç(const QString& m) override { return m == u":" ? 1 : KayıtYazıcısı::MetinÖlç(m); }
@@ -62,10 +61,9 @@ private Q_SLOTS:
         QTest::newRow("Nisan 2024") << 2024 << 4 << false;
     }
     // The frame, each bar from where the last ended; the title centred as measured in regular
-    // weight; the person block; the header centred in its columns; one row a day, with its date
-    // centred, a Sunday's or holiday's mark centred in each signature column, and its bar; the
-    // column lines down to the frame's bottom; the hours block. A missing hours record is shown
-    // once and gives 0 hours; a failed drawing is silent but makes the result false.
+    // weight; the person block; the header; a row a day, a Sunday's or holiday's mark in each
+    // signature column; the column lines; the hours. A missing hours record is shown once and
+    // gives 0 hours; a failed drawing is silent but makes the result false.
     void sayfa()
     {
         QFETCH(int, yıl);
