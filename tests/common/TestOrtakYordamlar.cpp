@@ -7,6 +7,7 @@
 #include "common/OrtakYordamlarModülü.h"
 #include "common/QtMesajKutusu.h"
 #include "common/TürkçeMetin.h"
+#include "controls/ListeKutusu.h"
 #include "destek/TestOrtamı.h"
 
 #include <QtTest>
@@ -41,12 +42,14 @@ private Q_SLOTS:
             QCOMPARE(SoyadıBüyüt(İlkHarfleriBüyüt(s[0])), s[2]);
             QCOMPARE(SoyadıBüyüt(İlkHarfleriBüyüt(s[2])), s[2]);
         }
-        QListWidget liste; // "is" finds nothing: i is not the small I
+        ListeKutusu liste; // "is" finds nothing: i is not the small I
         liste.addItems(u"Zeynep ahmet Ali IŞIK İpek ılgaz"_s.split(u' '));
+        QTest::keyClick(&liste, Qt::Key_End); // with no entry current yet: the last one
+        QCOMPARE(liste.currentRow(), 5);
         for (const QString& çift :
              u"a=1 Zeynep=0 ahmet=1 AL=2 ış=3 ip=4 Il=5 is=-1 Zeynepler=-1 =-1"_s.split(u' '))
             QCOMPARE(ListedeBul(&liste, çift.section(u'=', 0, 0)), çift.section(u'=', 1).toInt());
-        TestOrtamı ortam(false); // sets the program's colours
+        ortam.emplace(false); // sets the program's colours
         QLineEdit kutu(u"Personel"_s);
         QLabel etiket;
         AlanıVurgula(&kutu, &etiket);
