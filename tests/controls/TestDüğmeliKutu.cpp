@@ -93,7 +93,7 @@ private Q_SLOTS:
 
     // Only digits are typed, up to the field's length, by any key path; an emptied field shows a
     // selected "0". A container moving the focus away and back by code, or a context menu taking
-    // it for a while, is no leave or new entry.
+    // it for a while, is no leave or new entry; nor is another window.
     void yalnizRakamlarYazilir()
     {
         QGuiApplication::clipboard()->setText(u"1999"_s);
@@ -121,6 +121,13 @@ private Q_SLOTS:
         MenüdenSeç(alan);
         QTRY_VERIFY(alan->hasFocus());
         QCOMPARE(girişler.count(), 0);
+        QWidget öteki; // an access key of another window is none of the field's business
+        auto* düğme = new QPushButton(u"&Kapat"_s, &öteki);
+        öteki.show();
+        QVERIFY(QTest::qWaitForWindowActive(&öteki));
+        QSignalSpy basılan(düğme, &QPushButton::clicked);
+        QTest::keyClick(düğme, Qt::Key_K, Qt::AltModifier);
+        QTRY_COMPARE(basılan.count(), 1);
         QVERIFY(ortam->gösterilen.empty());
     }
 };
