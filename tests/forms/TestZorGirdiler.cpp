@@ -21,6 +21,7 @@ private Q_SLOTS:
     void kurumAdi_data()
     {
         QTest::addColumn<QString>("metin");
+        QTest::newRow("uzun") << QString(201, u'ç');
         QTest::newRow("sınırda emoji") << QString(199, u'a') + u"😀"_s; // not cut in half
         QTest::newRow("denetim karakterleri") << u"ab\u0001c\u007fd\u001be\u0007f"_s;
         QTest::newRow("kesme ve tırnak") << u"Ayşe'nin \"kurumu\" '#1/1/2024#'"_s;
