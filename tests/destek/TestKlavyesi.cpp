@@ -5,7 +5,7 @@
 void KlavyedenYaz(QWidget* alan, const QString& metin)
 {
     for (const QChar harf : metin) {
-        if (harf == QLatin1Char('\n'))
+        if (harf == u'\n')
             QTest::keyClick(alan, Qt::Key_Return);
         else if (harf.unicode() < 0x80)
             QTest::keyClick(alan, harf.toLatin1());

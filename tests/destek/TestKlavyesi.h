@@ -1,10 +1,6 @@
 #pragma once
-// Typing for tests. QTest::keyClicks knows only ASCII characters; these type any text, each
-// character as the key press and release a keyboard layout with that letter would send.
-
+// Types any text into alan, each character as the key a layout with that letter would send (a
+// line feed as Enter); QTest::keyClicks knows only ASCII.
 #include <QString>
-
 class QWidget;
-
-// Types metin into the widget, a line feed as the Enter key.
 void KlavyedenYaz(QWidget* alan, const QString& metin);
