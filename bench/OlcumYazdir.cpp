@@ -67,10 +67,11 @@ void PdfHızı()
 void SpoolerHızı()
 {
     CupsSunucusu sunucu({QStringLiteral("olcum")});
-    if (!sunucu.Hazır()) {
+    if (!sunucu.Neden().isEmpty()) {
         std::printf("cupsd: ölçülemedi (%s)\n", qPrintable(sunucu.Neden()));
         return;
     }
+    GeçerliYazıcıyıAyarla(sunucu.Kuyruk(0));
     constexpr int Adet = 30;
     std::vector<double> süreler;
     int bozuk = 0;
@@ -83,7 +84,7 @@ void SpoolerHızı()
         süreler.push_back(süre.nsecsElapsed() / 1e6);
     }
     const double teslim = toplam.nsecsElapsed() / 1e6;
-    const std::vector<CupsSunucusu::İş> işler = sunucu.İşleriBekle(Adet, 300000);
+    const std::vector<CupsSunucusu::İş> işler = sunucu.İşleriBekle(sunucu.Kuyruk(0), Adet);
     const double bitiş = toplam.nsecsElapsed() / 1e6;
     std::sort(süreler.begin(), süreler.end());
     const double ortalama = std::accumulate(süreler.begin(), süreler.end(), 0.0) / Adet;
