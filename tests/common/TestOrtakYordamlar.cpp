@@ -46,8 +46,12 @@ private Q_SLOTS:
         liste.addItems(u"Zeynep ahmet Ali IŞIK İpek ılgaz"_s.split(u' '));
         QTest::keyClick(&liste, Qt::Key_End); // with no entry current yet: the last one
         QCOMPARE(liste.currentRow(), 5);
+        auto* öge = new AranabilirÖğe(u"Veli"_s); // its key follows a later change of its text
+        liste.addItem(öge);
+        öge->setText(u"IRMAK"_s);
         for (const QString& çift :
-             u"a=1 Zeynep=0 ahmet=1 AL=2 ış=3 ip=4 Il=5 is=-1 Zeynepler=-1 =-1"_s.split(u' '))
+             u"a=1 Zeynep=0 ahmet=1 AL=2 ış=3 ip=4 Il=5 is=-1 Zeynepler=-1 =-1 ır=6 Veli=-1"_s
+                 .split(u' '))
             QCOMPARE(ListedeBul(&liste, çift.section(u'=', 0, 0)), çift.section(u'=', 1).toInt());
         ortam.emplace(false); // sets the program's colours
         QLineEdit kutu(u"Personel"_s);

@@ -1,5 +1,5 @@
-// The main window on a test database: a record removed behind its back, the edit dialog its
-// button opens, and the chosen month's holiday set.
+// The main window on a test database: a record removed behind its back, a deletion, the edit
+// dialog its button opens, and the chosen month's holiday set.
 
 #include "data/Deyimler.h"
 #include "destek/AnaFormTesti.h"
@@ -26,6 +26,7 @@ private Q_SLOTS:
         ortam->Çalıştır(
             Deyim::PersonelEkle(u"1"_s, u"Ahmet Kaya"_s, u"Memur"_s, u"Acil"_s, u"1"_s));
         ortam->Çalıştır(Deyim::PersonelEkle(u"2"_s, u"Ayşe Su"_s, u"Şef"_s, u"Acil"_s, u"2"_s));
+        ortam->Çalıştır(Deyim::PersonelEkle(u"3"_s, u"Cem Ak"_s, u"Şef"_s, u"Acil"_s, u"3"_s));
         for (const char* gün : {"2/29/2024", "3/1/2024", "3/31/2024", "4/1/2024", "12/1/2024"})
             ortam->Çalıştır(
                 u"INSERT INTO TatilTarihleriTablosu VALUES (#%1#)"_s.arg(QLatin1String(gün)));
@@ -50,6 +51,19 @@ private Q_SLOTS:
         for (const char* kutu :
              {"SiciliKutusu", "AdıSoyadıKutusu", "ÜnvanıKutusu", "ServisiKutusu", "SıraNoKutusu"})
             QCOMPARE(D<QLineEdit>(kutu)->text(), QString());
+    }
+
+    // A deletion asks first; then the entry above the deleted one is current, with its record.
+    void silme()
+    {
+        Tıkla(1);
+        ortam->yanıtlar = {Yanıt::Evet};
+        QTest::mouseClick(D<QPushButton>("SilDüğmesi"), Qt::LeftButton);
+        QCOMPARE(ortam->gösterilen.at(0).metin,
+                 u"Ayşe Su adlı personeli SİLMEK istediğinizden emin misiniz?"_s);
+        QCOMPARE(Liste()->count(), 2);
+        QCOMPARE(Liste()->currentRow(), 0);
+        QCOMPARE(D<QLineEdit>("AdıSoyadıKutusu")->text(), u"Ahmet Kaya"_s);
     }
 
     // The edit button opens the edit dialog modally, owned by the window, with the record shown.
