@@ -2,12 +2,14 @@
 // worked with real mouse clicks and keys, checked on the screen and in the database file.
 
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "controls/DüğmeliKutu.h"
 #include "data/Veritabanı.h"
 #include "destek/TestMenüsü.h"
 #include "destek/TestOrtamı.h"
 #include "forms/TatilTarihleriFormu.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -104,6 +106,21 @@ private Q_SLOTS: // moc reads slot names in ASCII only
                  QStringLiteral("31 Ocak 2024 Çarşamba"));
         QCOMPARE(Bul<QWidget>(QStringLiteral("SeçilenTarihÇerçevesi"))->x(), Hücre(30)->x());
         QVERIFY(form->isVisible() && ortam->gösterilen.empty());
+        // Another month keeps the day where it exists, else takes the 1st; the list or the year
+        // box keeps the focus while the user goes on in it.
+        auto* aylar = Bul<QListWidget>(QStringLiteral("AyKutusu"));
+        QTest::mouseClick(aylar->viewport(), Qt::LeftButton, {},
+                          aylar->visualItemRect(aylar->item(3)).center());
+        QCOMPARE(SeçilenTarih, QDate(2024, 4, 1));
+        QCOMPARE(QApplication::focusWidget(), aylar);
+        QLineEdit* yıl = Bul<DüğmeliKutu>(QStringLiteral("YılKutusu"))->DeğerKutusu();
+        yıl->setFocus();
+        yıl->selectAll();
+        for (char rakam : QByteArray("2032")) {
+            QTest::keyClick(yıl, rakam);
+            QCOMPARE(QApplication::focusWidget(), yıl);
+        }
+        QCOMPARE(SeçilenTarih, QDate(2032, 4, 1));
         ortam->SaatiAyarla(QDateTime(QDate(2031, 3, 15), QTime(10, 0)));
         Tıkla("BugüneGitDüğmesi");
         QCOMPARE(SeçilenTarih, QDate(2031, 3, 15));
