@@ -121,6 +121,8 @@ private Q_SLOTS: // moc reads slot names in ASCII only
             QCOMPARE(QApplication::focusWidget(), yıl);
         }
         QCOMPARE(SeçilenTarih, QDate(2032, 4, 1));
+        QCOMPARE(Bul<QLabel>(QStringLiteral("Etiket0"))->palette().color(QPalette::WindowText),
+                 VurguRengi);
         ortam->SaatiAyarla(QDateTime(QDate(2031, 3, 15), QTime(10, 0)));
         Tıkla("BugüneGitDüğmesi");
         QCOMPARE(SeçilenTarih, QDate(2031, 3, 15));
