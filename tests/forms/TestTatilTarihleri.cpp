@@ -52,6 +52,13 @@ class TestTatilTarihleri : public QObject
         }
         return s;
     }
+    QListWidget* Seç(int satır)
+    {
+        auto* liste = Bul<QListWidget>(QStringLiteral("TatilTarihleriListesi"));
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                          liste->visualItemRect(liste->item(satır)).center());
+        return liste;
+    }
     QString Listelenen()
     {
         QStringList m;
@@ -144,9 +151,7 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         }
         QTRY_COMPARE(Listelenen(), QStringLiteral("1.06.2024 12.06.2024"));
         QVERIFY(Izgara().contains(QStringLiteral(" 12* ")));
-        auto* liste = Bul<QListWidget>(QStringLiteral("TatilTarihleriListesi"));
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
-                          liste->visualItemRect(liste->item(1)).center());
+        auto* liste = Seç(1);
         ortam->yanıtlar = {Yanıt::Hayır, Yanıt::Evet};
         Tıkla("ListedenÇıkarDüğmesi");
         QCOMPARE(Kayıtlı(), QStringLiteral("2024-06-01 2024-06-12"));
@@ -166,6 +171,20 @@ private Q_SLOTS: // moc reads slot names in ASCII only
                  QStringLiteral("12.06.2024 tarihli tatili SİLMEK istediğinizden emin misiniz?")}));
         QVERIFY(ortam->gösterilen[3].düğmeler == MesajDüğmeleri::EvetHayır &&
                 ortam->gösterilen[3].varsayılan == Yanıt::Hayır);
+    }
+
+    // A short date form with a two-digit year would read 12/3/30 back as 1930.
+    void kisaTarihBicimi()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        ortam->Çalıştır(QStringLiteral(
+            "INSERT INTO TatilTarihleriTablosu VALUES ('1930-12-03'), ('2030-12-03')"));
+        Aç(2030, 12);
+        QCOMPARE(Listelenen(), QStringLiteral("12/3/30"));
+        Seç(0);
+        ortam->yanıtlar = {Yanıt::Evet};
+        Tıkla("ListedenÇıkarDüğmesi");
+        QCOMPARE(Kayıtlı(), QStringLiteral("1930-12-03"));
     }
 
     // The year's official holidays from the context menu: what is stored, and what the box
