@@ -8,7 +8,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QtTest>
 
 class MesaiSuresiTesti : public QObject
@@ -53,17 +52,11 @@ class MesaiSuresiTesti : public QObject
 private Q_SLOTS:
     void initTestCase() { ortam.VeritabanınıAç(); }
 
-    // Esc after a change writes nothing. Saving writes both columns, the weekend one from its
-    // box though the file changed meanwhile; a digit beyond the bound is refused, the focus
-    // kept in the box, and the bound saved. An arrow clicked while a button has the focus is
-    // the user's change too. A stored value the boxes cannot take is reported.
+    // Saving writes both columns, the weekend one from its box though the file changed
+    // meanwhile; a digit beyond the bound is refused, the focus kept in the box, and the bound
+    // saved. A stored value the boxes cannot take is reported.
     void kaydetmek()
     {
-        Aç(QStringLiteral("7"));
-        Yaz(QStringLiteral("2"));
-        QVERIFY(kaydet->isEnabled());
-        QTest::keyClick(içi->DeğerKutusu(), Qt::Key_Escape);
-        QCOMPARE(Saklı(), QStringLiteral("74"));
         Aç(QStringLiteral("7"));
         ortam.Çalıştır(QStringLiteral("UPDATE MesaiSüreleriTablosu SET HaftaSonuSuresi = 2"));
         Yaz(QStringLiteral("9"));
@@ -75,10 +68,6 @@ private Q_SLOTS:
         QCOMPARE(form->result(), int(QDialog::Accepted));
         QCOMPARE(Saklı(), QStringLiteral("84"));
         Aç(QStringLiteral("32767"));
-        form->findChild<QPushButton*>(QStringLiteral("KapatDüğmesi"))->setFocus();
-        QTest::mouseClick(sonu->DeğerDeğiştirDüğmesi(), Qt::LeftButton, {}, QPoint(4, 3));
-        QCOMPARE(sonu->Text(), QStringLiteral("5"));
-        QVERIFY(kaydet->isEnabled());
         Aç(QStringLiteral("32768"));
         QCOMPARE(ortam.gösterilen.size(), size_t(3));
         QVERIFY(ortam.gösterilen[1].metin.contains(QStringLiteral("Hata Kodu: 380\r")));
