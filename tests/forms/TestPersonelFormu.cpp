@@ -3,6 +3,7 @@
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "data/Veritabanı.h"
+#include "destek/TestKlavyesi.h"
 #include "destek/TestOrtamı.h"
 #include "forms/AnaForm.h"
 #include "forms/PersonelFormu.h"
@@ -19,14 +20,11 @@ void Tuş(Qt::Key tuş, Qt::KeyboardModifiers ek = {})
     QTest::keyClick(QApplication::focusWidget(), tuş, ek);
 }
 
-// Types each |-separated text into the focused box, character by character, and leaves it
-// with the key given (none: stays).
+// Types each |-separated text into the focused box and leaves it with the key given (none: stays).
 void Doldur(const QString& metinler, Qt::Key tuş = Qt::Key_Tab)
 {
     for (const QString& metin : metinler.split(u'|')) {
-        for (const QChar c : metin)
-            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
-                                QString(c), Qt::NoModifier);
+        KlavyedenYaz(QApplication::focusWidget(), metin);
         if (tuş != Qt::Key_unknown)
             Tuş(tuş);
     }
