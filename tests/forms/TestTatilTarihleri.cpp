@@ -16,7 +16,7 @@ class TestTatilTarihleri : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestOrtamı> ortam;
+    TestOrtamı ortam;
     std::unique_ptr<TatilTarihleriFormu> form;
 
     // As the main window does it: the month's first day, a fresh dialog, its list, shown.
@@ -48,35 +48,18 @@ class TestTatilTarihleri : public QObject
             s += u'/' + liste->item(i)->text();
         return s;
     }
-    static QString Kayıtlı()
-    {
-        return Veritabanı
-            .KayıtKümesiAç(QStringLiteral("SELECT group_concat(TatilTarihi, ' ') FROM (SELECT "
-                                          "TatilTarihi FROM TatilTarihleriTablosu ORDER BY 1)"))
-            .Alan(0)
-            .toString();
-    }
 
 private Q_SLOTS: // moc reads slot names in ASCII only
-    void init()
+    // A click picks a day, an empty cell nothing; the arrows move the day and stop at the
+    // month's edges; Enter presses nothing. Sunday is refused, a date taken once only, removal
+    // asked first. The year's official holidays from the context menu, and the box saying
+    // what was left out, line by line.
+    void tatilTarihleri()
     {
         QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
-        ortam = std::make_unique<TestOrtamı>();
-        ortam->VeritabanınıAç();
-    }
-    void cleanup()
-    {
-        form.reset();
-        ortam.reset();
-    }
-
-    // A click picks a day, an empty cell
-    // nothing; the arrows move the day and stop at the month's edges; Enter presses nothing.
-    // Sunday is refused, a date taken once only, removal asked first.
-    void gunlerVeTatiller()
-    {
-        ortam->Çalıştır(QStringLiteral("INSERT INTO TatilTarihleriTablosu VALUES ('2024-01-31'), "
-                                       "('2024-02-01'), ('2023-12-31'), ('abc')"));
+        ortam.VeritabanınıAç();
+        ortam.Çalıştır(QStringLiteral("INSERT INTO TatilTarihleriTablosu VALUES ('2024-01-31'), "
+                                      "('2024-02-01'), ('2026-01-01'), ('2026-03-21'), ('abc')"));
         Aç(2024, 1); // 6 January a Saturday in cell 5, 7 January a Sunday in cell 6
         QCOMPARE(Liste(), QStringLiteral("/31.01.2024"));
         Hücre(0);
@@ -101,62 +84,32 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         auto* liste = Bul("TatilTarihleriListesi");
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
                           liste->visualItemRect(liste->item(1)).center());
-        ortam->yanıtlar = {Yanıt::Evet};
+        ortam.yanıtlar = {Yanıt::Evet};
         Tıkla("ListedenÇıkarDüğmesi");
-        QCOMPARE(Kayıtlı(), QStringLiteral("2023-12-31 2024-01-06 2024-01-31 2024-02-01 abc"));
+        QCOMPARE(Liste(), QStringLiteral("/6.01.2024/31.01.2024"));
+        QVERIFY(ortam.gösterilen[2].düğmeler == MesajDüğmeleri::EvetHayır &&
+                ortam.gösterilen[2].varsayılan == Yanıt::Hayır);
+        Aç(2026, 1);
+        Bul<QWidget>("TatilTarihleriListesi")->setFocus();
+        QCOMPARE(MenüdenSeç(QApplication::focusWidget()),
+                 QStringLiteral("2026 Yılının Resmî Tatillerini Ekle"));
+        QCOMPARE(Liste(), QStringLiteral("/1.01.2026"));
+        QCOMPARE(
+            Veritabanı.KayıtKümesiAç(QStringLiteral("SELECT count(*) FROM TatilTarihleriTablosu"))
+                .Alan(0)
+                .toInt(),
+            4 + 2 + 10);
         QStringList metinler;
-        for (const Mesaj& m : ortam->gösterilen)
+        for (const Mesaj& m : ortam.gösterilen)
             metinler << m.metin;
         QCOMPARE(metinler.join(u'|'),
                  QStringLiteral("PAZAR günü tatil günü olarak belirlenemez!|Bu tarih listeye "
                                 "EKLENMİŞ!|16.01.2024 tarihli tatili SİLMEK istediğinizden emin "
-                                "misiniz?"));
-        QVERIFY(ortam->gösterilen[2].düğmeler == MesajDüğmeleri::EvetHayır &&
-                ortam->gösterilen[2].varsayılan == Yanıt::Hayır);
-    }
-
-    // The year's official holidays from the context menu: what the box says was
-    // added and left out, line by line.
-    void resmiTatiller_data()
-    {
-        QTest::addColumn<int>("yıl");
-        QTest::addColumn<QString>("önceden"); // stored before: month-day
-        QTest::addColumn<QString>("mesaj");
-        QTest::newRow("2026")
-            << 2026 << QStringLiteral("01-01 03-21")
-            << QStringLiteral("10 gün listeye eklendi.\nListede zaten olduğu için eklenmeyen: "
-                              "1.01.2026, 21.03.2026\nPAZAR gününe denk geldiği için eklenmeyen: "
-                              "22.03.2026, 30.08.2026\nYarım gün (öğleden sonra) olduğu için "
-                              "eklenmeyen: 19.03.2026, 26.05.2026, 28.10.2026");
-        QTest::newRow("ikinci kez")
-            << 2026
-            << QStringLiteral(
-                   "01-01 03-20 03-21 04-23 05-01 05-19 05-27 05-28 05-29 05-30 07-15 10-29")
-            << QStringLiteral("listeye yeni gün eklenmedi.\nListede zaten");
-        QTest::newRow("bayramsız")
-            << 2040 << QString()
-            << QStringLiteral("5 gün listeye eklendi.\nPAZAR gününe denk geldiği için eklenmeyen: "
-                              "1.01.2040, 15.07.2040\nYarım gün (öğleden sonra) olduğu için "
-                              "eklenmeyen: 28.10.2040\nRamazan Bayramı ve Kurban Bayramı 2040 "
-                              "yılı için eklenmedi: bu yılın bayram tarihleri programda yok.");
-    }
-    void resmiTatiller()
-    {
-        QFETCH(int, yıl);
-        QFETCH(QString, önceden);
-        QFETCH(QString, mesaj);
-        for (const QString& gün : önceden.split(u' ', Qt::SkipEmptyParts))
-            ortam->Çalıştır(QStringLiteral("INSERT INTO TatilTarihleriTablosu VALUES ('%1-%2')")
-                                .arg(yıl)
-                                .arg(gün));
-        Aç(yıl, 1);
-        Bul<QWidget>("TatilTarihleriListesi")->setFocus();
-        QCOMPARE(MenüdenSeç(QApplication::focusWidget()),
-                 QStringLiteral("%1 Yılının Resmî Tatillerini Ekle").arg(yıl));
-        QCOMPARE(ortam->gösterilen.size(), size_t(1));
-        QVERIFY(ortam->gösterilen[0].metin.startsWith(
-            QStringLiteral("%1 yılının resmî tatillerinden ").arg(yıl) + mesaj));
-        QCOMPARE(Liste().isEmpty(), yıl == 2040); // January shows its new holiday
+                                "misiniz?|2026 yılının resmî tatillerinden 10 gün listeye "
+                                "eklendi.\nListede zaten olduğu için eklenmeyen: 1.01.2026, "
+                                "21.03.2026\nPAZAR gününe denk geldiği için eklenmeyen: "
+                                "22.03.2026, 30.08.2026\nYarım gün (öğleden sonra) olduğu için "
+                                "eklenmeyen: 19.03.2026, 26.05.2026, 28.10.2026"));
     }
 };
 
