@@ -1,5 +1,4 @@
-// The institution name dialog driven through its real widgets, checked against Tsr.vtb and
-// KurumAdı.
+// The institution name dialog driven through its real widgets, checked against Tsr.vtb.
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "data/Veritabanı.h"
@@ -33,9 +32,7 @@ class KurumBilgisiTesti : public QObject
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         kutu = form->findChild<QPlainTextEdit*>(QStringLiteral("KurumBilgisiKutusu"));
-        QCOMPARE(kutu->textCursor().selectedText(), ad);
         KlavyedenYaz(kutu, metin);
-        QVERIFY(form->isVisible()); // Enter started a new line, it pressed no button
     }
     // The stored rows, the name in force and the box's text.
     QString Durum() const
@@ -49,7 +46,6 @@ private Q_SLOTS:
     // Saved with the access key Alt+K, which leaves the focus in the box: the text is put
     // right before it is checked and stored. A short name keeps the dialog open with the focus
     // in the box; so does the file refusing the write, read-only (3027) or on a full disk (3026).
-    // At most 200 characters are taken.
     void kaydetmek_data()
     {
         QTest::addColumn<QString>("yazılan"); // the stored name, '>', what is typed
@@ -60,9 +56,6 @@ private Q_SLOTS:
         QTest::newRow("kısa") << QStringLiteral(">  abc  ") << kısa << QStringLiteral("//ABC");
         QTest::newRow("düzeltme") << QStringLiteral("> ilçe milli eğitim'in ") << QString()
                                   << düzgün + u'/' + düzgün + u'/' + düzgün;
-        QTest::newRow("uzun") << u'>' + QString(205, u'a') << QString()
-                              << QString(200, u'A') + u'/' + QString(200, u'A') + u'/' +
-                                     QString(200, u'A');
         QTest::newRow("salt okunur")
             << QStringLiteral(">yeni kurum") << QStringLiteral("Hata Kodu: 3027")
             << QStringLiteral("//YENİ KURUM");
