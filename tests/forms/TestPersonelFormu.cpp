@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
-#include <sqlite3.h>
 
 namespace {
 void Tuş(Qt::Key tuş, Qt::KeyboardModifiers ek = {})
@@ -55,12 +54,11 @@ class TestPersonelFormu : public QObject
     {
         return f->findChild<T*>(QString::fromUtf8(ad));
     }
-    // The two buttons' texts and whether the boxes are open, then the five boxes' texts.
+    // The two buttons' texts, then the five boxes' texts.
     QString Durum() const
     {
         QStringList m{D<QPushButton>("EkleKaydetDüğmesi")->text(),
-                      D<QPushButton>("KapatİptalDüğmesi")->text(),
-                      QString::number(D<QWidget>("Çerçeve")->isEnabled())};
+                      D<QPushButton>("KapatİptalDüğmesi")->text()};
         for (const char* ad : Kutular)
             m << D(ad)->text();
         return m.join(u'|');
@@ -102,10 +100,10 @@ private Q_SLOTS:
             Doldur(QStringLiteral("a92233720368547758070|hüseyin ışık|şef|idari işler|x50"),
                    Qt::Key_Return);
             QCOMPARE(QApplication::focusWidget(), D<QPushButton>("EkleKaydetDüğmesi"));
-            QCOMPARE(Durum(), QStringLiteral("Kaydet|İptal|1|9223372036854775807|Hüseyin IŞIK|Şef|"
+            QCOMPARE(Durum(), QStringLiteral("Kaydet|İptal|9223372036854775807|Hüseyin IŞIK|Şef|"
                                              "İdari İşler|50"));
             Tuş(Qt::Key_Space);
-            QCOMPARE(Durum(), QStringLiteral("Personel &Ekle|Kapat (Esc)|0|||||"));
+            QCOMPARE(Durum(), QStringLiteral("Personel &Ekle|Kapat (Esc)|||||"));
             QTest::mouseClick(D<QPushButton>("EkleKaydetDüğmesi"), Qt::LeftButton);
             Doldur(QStringLiteral("7"));
             Doldur(QStringLiteral("ece "), Qt::Key_unknown);
@@ -131,7 +129,7 @@ private Q_SLOTS:
         QTest::newRow("sicil") << QString() << QStringLiteral("SİCİLİ'ni") << 0;
         QTest::newRow("aynı sicil") << QStringLiteral("10|a b|c|d|") << QString() << 0;
         QTest::newRow("düzenleme") << QStringLiteral("*20") << QString() << 0;
-        QTest::newRow("ad") << QStringLiteral("*10|   |c|d|") << QStringLiteral("AD ve SOYADI'nı")
+        QTest::newRow("ad") << QStringLiteral("*10| |c|d|") << QStringLiteral("AD ve SOYADI'nı")
                             << 1;
         QTest::newRow("soyad") << QStringLiteral("5|ali|c|d|") << QStringLiteral("SOYADI'nı") << 1;
         QTest::newRow("ünvan") << QStringLiteral("5|a b||d|") << QStringLiteral("ÜNVANI'nı") << 2;
@@ -151,8 +149,7 @@ private Q_SLOTS:
         const bool düzenleme = metinler.startsWith(u'*');
         Diyalogda(düzenleme ? "DeğiştirDüğmesi" : "EkleDüğmesi", [&] {
             if (odak < 0)
-                sqlite3_exec(Veritabanı.Tutamaç(), "PRAGMA query_only=ON", nullptr, nullptr,
-                             nullptr);
+                ortam->Çalıştır(QStringLiteral("PRAGMA query_only=ON"));
             ortam->yanıtlar.push_back(Yanıt::Evet);
             Tuş(Qt::Key_S, Qt::AltModifier);
             Doldur(metinler.mid(düzenleme));
@@ -161,7 +158,7 @@ private Q_SLOTS:
             QCOMPARE(odak < 0 ? ortam->gösterilen[0].başlık : ortam->gösterilen[0].metin,
                      odak < 0 ? QStringLiteral("Hata oluştu!") : mesaj);
             QVERIFY(odak < 0 || f->focusWidget() == D(Kutular[odak]));
-            QVERIFY(Durum().startsWith(QStringLiteral("Kaydet|İptal|1|") +
+            QVERIFY(Durum().startsWith(QStringLiteral("Kaydet|İptal|") +
                                        (odak < 0 ? metinler.mid(1) : QString())));
             QVERIFY(!ortam->bitişKodu && f->isVisible());
         });
