@@ -45,7 +45,7 @@ class KurumBilgisiTesti : public QObject
 private Q_SLOTS:
     // Saved with the access key Alt+K, which leaves the focus in the box: the text is put
     // right before it is checked and stored. A short name keeps the dialog open with the focus
-    // in the box; so does the file refusing the write, read-only (3027) or on a full disk (3026).
+    // in the box; so does a full disk refusing the write.
     void kaydetmek_data()
     {
         QTest::addColumn<QString>("yazılan"); // the stored name, '>', what is typed
@@ -56,9 +56,6 @@ private Q_SLOTS:
         QTest::newRow("kısa") << QStringLiteral(">  abc  ") << kısa << QStringLiteral("//ABC");
         QTest::newRow("düzeltme") << QStringLiteral("> ilçe milli eğitim'in ") << QString()
                                   << düzgün + u'/' + düzgün + u'/' + düzgün;
-        QTest::newRow("salt okunur")
-            << QStringLiteral(">yeni kurum") << QStringLiteral("Hata Kodu: 3027")
-            << QStringLiteral("//YENİ KURUM");
         QTest::newRow("dolu disk")
             << QStringLiteral("ESKİ>yeni kurum") << QStringLiteral("Hata Kodu: 3026")
             << QStringLiteral("ESKİ/ESKİ/YENİ KURUM");
@@ -69,9 +66,8 @@ private Q_SLOTS:
         QFETCH(QString, mesaj);
         QFETCH(QString, durum);
         Aç(yazılan.section(u'>', 0, 0), yazılan.section(u'>', 1));
-        if (mesaj.endsWith(u'6') && !ortam->VeritabanınıDoluDiskeTaşı())
+        if (mesaj.endsWith(u'6') && !ortam->VeritabanınıDoluDiskeTaşı()) // "Hata Kodu: 3026"
             QSKIP("tmpfs bağlanamadı");
-        QVERIFY(!mesaj.endsWith(u'7') || ortam->VeritabanınıSaltOkunurYap());
         ortam->yanıtlar.push_back(Yanıt::Evet);
         QTest::keyClick(kutu, Qt::Key_K, Qt::AltModifier);
         QTRY_VERIFY(!form->isVisible() || !ortam->gösterilen.empty());
