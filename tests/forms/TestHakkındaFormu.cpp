@@ -41,7 +41,7 @@ private Q_SLOTS:
         QTest::mouseClick(bağlantı, Qt::LeftButton, {}, bağlantı->rect().center());
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(açılanlar, QList<QUrl>{QUrl(QStringLiteral("https://www.velnora.com.tr/"))});
-        QVERIFY(form.isVisible() && ortam.gösterilen.empty());
+        QVERIFY(ortam.gösterilen.empty());
         QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("KapatDüğmesi")),
                           Qt::LeftButton);
         QVERIFY(!form.isVisible());

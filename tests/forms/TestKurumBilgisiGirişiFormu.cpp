@@ -17,8 +17,7 @@ class KurumBilgisiTesti : public QObject
     std::unique_ptr<KurumBilgisiGirişiFormu> form;
     QPlainTextEdit* kutu = nullptr;
 
-    // Opens the dialog on a fresh file with the stored name ad (none: empty) and types metin
-    // over the selection.
+    // Opens the dialog on a fresh file holding the name ad and types metin over the selection.
     void Aç(const QString& ad, const QString& metin)
     {
         form.reset();

@@ -75,7 +75,6 @@ class TestPersonelFormu : public QObject
                                        "'A', '1'), (20, 'Can Kaya', 'Memur', 'A', '2')"));
         ana = std::make_unique<AnaForm>();
         ana->Yükle();
-        QVERIFY(QTest::qWaitForWindowActive(ana.get()));
         auto* liste = ana->findChild<QListWidget*>(QStringLiteral("PersonelListesi"));
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
                           liste->visualItemRect(liste->item(0)).center());
@@ -90,9 +89,8 @@ class TestPersonelFormu : public QObject
     }
 
 private Q_SLOTS:
-    // Enter moves on like Tab, from the order number to the save button only; the registry
-    // number takes digits up to what the 64-bit column holds. Saving goes back to idle; another
-    // window in between leaves a half-typed name alone.
+    // Enter moves on like Tab; the registry number takes digits up to what the column holds.
+    // Saving goes back to idle; another window in between leaves a half-typed name alone.
     void ekleme()
     {
         Diyalogda("EkleDüğmesi", [&] {
