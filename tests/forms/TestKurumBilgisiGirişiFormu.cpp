@@ -33,8 +33,7 @@ class KurumBilgisiTesti : public QObject
         kutu = form->findChild<QPlainTextEdit*>(QStringLiteral("KurumBilgisiKutusu"));
         KlavyedenYaz(kutu, metin);
     }
-    // The stored rows, the name in force and the box's text.
-    QString Durum() const
+    QString Durum() const // the stored rows, the name in force, the box's text
     {
         SonuçKümesi k = Veritabanı.KayıtKümesiAç(
             QStringLiteral("SELECT group_concat(KurumAdi, '|') FROM KurumTablosu"));
@@ -42,9 +41,8 @@ class KurumBilgisiTesti : public QObject
     }
 
 private Q_SLOTS:
-    // Saved with the access key Alt+K, which leaves the focus in the box: the text is put
-    // right before it is checked and stored. A short name keeps the dialog open with the focus
-    // in the box; so does a full disk refusing the write.
+    // Alt+K leaves the focus in the box: the text is still put right before it is checked and
+    // stored. A short name, or a full disk, keeps the dialog open, the focus in the box.
     void kaydetmek_data()
     {
         QTest::addColumn<QString>("yazılan"); // the stored name, '>', what is typed

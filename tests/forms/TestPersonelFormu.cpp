@@ -75,9 +75,7 @@ class TestPersonelFormu : public QObject
                                        "'A', '1'), (20, 'Can Kaya', 'Memur', 'A', '2')"));
         ana = std::make_unique<AnaForm>();
         ana->Yükle();
-        auto* liste = ana->findChild<QListWidget*>(QStringLiteral("PersonelListesi"));
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
-                          liste->visualItemRect(liste->item(0)).center());
+        ana->findChild<QListWidget*>(QStringLiteral("PersonelListesi"))->setCurrentRow(0);
         QTimer::singleShot(0, this, [&] {
             f = qobject_cast<PersonelFormu*>(QApplication::activeModalWidget());
             const auto sonunda =
@@ -96,7 +94,6 @@ private Q_SLOTS:
         Diyalogda("EkleDüğmesi", [&] {
             Doldur(QStringLiteral("a92233720368547758070|hüseyin ışık|şef|idari işler|x50"),
                    Qt::Key_Return);
-            QCOMPARE(QApplication::focusWidget(), D<QPushButton>("EkleKaydetDüğmesi"));
             QCOMPARE(Durum(), QStringLiteral("Kaydet|İptal|9223372036854775807|Hüseyin IŞIK|Şef|"
                                              "İdari İşler|50"));
             Tuş(Qt::Key_Space);
