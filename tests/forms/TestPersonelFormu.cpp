@@ -112,8 +112,9 @@ private Q_SLOTS:
                  İkiKişi + QStringLiteral(" 9223372036854775807|Hüseyin IŞIK|Şef|İdari İşler|50"));
     }
 
-    // Each check shows its message, then focuses the box at fault; editing, only another's
-    // registry number is refused. A read-only file keeps Entry with every text after "go on".
+    // Each check shows its message over the dialog, then focuses the box at fault; editing, only
+    // another's registry number is refused. A read-only file keeps Entry with every text after
+    // "go on".
     void denetimler_data()
     {
         QTest::addColumn<QString>("metinler"); // starting with '*': editing the first person
@@ -139,9 +140,16 @@ private Q_SLOTS:
                                  "Lütfen, değiştirip yeniden deneyiniz.")
                 : QStringLiteral("Personelin %1 girmeniz gerekiyor!").arg(eksik);
         const bool düzenleme = metinler.startsWith(u'*');
+        QPoint orta; // the middle of a window shown in the message box's place
         Diyalogda(düzenleme ? "DeğiştirDüğmesi" : "EkleDüğmesi", [&] {
+            MesajKutusuUygulamasınıAyarla([&](const Mesaj& m) {
+                QWidget kutu;
+                kutu.show();
+                orta = kutu.frameGeometry().center();
+                ortam->gösterilen.push_back(m);
+                return m.düğmeler == MesajDüğmeleri::Tamam ? Yanıt::Tamam : Yanıt::Evet;
+            });
             QVERIFY(odak >= 0 || ortam->VeritabanınıSaltOkunurYap());
-            ortam->yanıtlar.push_back(Yanıt::Evet);
             Tuş(Qt::Key_S, Qt::AltModifier);
             Doldur(metinler.mid(düzenleme));
             QTest::mouseClick(D<QPushButton>("EkleKaydetDüğmesi"), Qt::LeftButton);
@@ -149,6 +157,7 @@ private Q_SLOTS:
             QCOMPARE(odak < 0 ? ortam->gösterilen[0].başlık : ortam->gösterilen[0].metin,
                      odak < 0 ? QStringLiteral("Hata oluştu!") : mesaj);
             QVERIFY(odak < 0 || f->focusWidget() == D(Kutular[odak]));
+            QVERIFY(odak < 0 || orta == f->frameGeometry().center());
             QVERIFY(Durum().startsWith(QStringLiteral("Kaydet|İptal|") +
                                        (odak < 0 ? metinler.mid(1) : QString())));
             QVERIFY(!ortam->bitişKodu && f->isVisible());
