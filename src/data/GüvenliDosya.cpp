@@ -31,7 +31,8 @@ void GeçiciDosyayıYerleştir(const QString& geçici, const QString& hedef)
     if (!DiskeYaz(geçici) || std::rename(QFile::encodeName(geçici).constData(),
                                          QFile::encodeName(hedef).constData()) != 0) {
         QFile::remove(geçici);
-        throw Hata(HataNo::YolHatası, QStringLiteral("Dosya yazılamadı: ") + QDir::toNativeSeparators(hedef));
+        throw Hata(HataNo::YolHatası,
+                   QStringLiteral("Dosya yazılamadı: ") + QDir::toNativeSeparators(hedef));
     }
     // The rename itself is on the disk only once the folder is.
     DiskeYaz(QFileInfo(hedef).absolutePath());
@@ -45,7 +46,8 @@ void KenaraAl(const QString& yol)
     for (int i = 2; QFileInfo::exists(yeni); ++i)
         yeni = yol + QStringLiteral(".eski") + QString::number(i);
     if (!QFile::rename(yol, yeni))
-        throw Hata(HataNo::YolHatası, QStringLiteral("Dosya kenara alınamadı: ") + QDir::toNativeSeparators(yol));
+        throw Hata(HataNo::YolHatası,
+                   QStringLiteral("Dosya kenara alınamadı: ") + QDir::toNativeSeparators(yol));
 }
 
 QString GerçekYol(const QString& yol)
