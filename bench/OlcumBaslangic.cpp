@@ -76,7 +76,7 @@ std::vector<double> HazırlıkSüreleri(TestOrtamı& ortam, int tur, bool yenile
         }
         QElapsedTimer saat;
         saat.start();
-        VeritabanınıHazırla();
+        VeritabanınıHazırla(ortam.ProgramKlasörü());
         süreler.push_back(saat.nsecsElapsed() / 1e6);
         if (!Veritabanı.AçıkMı() || !ortam.gösterilen.empty()) {
             std::fprintf(stderr, "hazırlık başarısız\n");

@@ -6,7 +6,6 @@
 #include "common/Hata.h"
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
-#include "common/OrtakDeğişkenlerModülü.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,10 +49,10 @@ void KlasörOluştur(const QString& yol)
 
 } // namespace
 
-VeritabanıYolları VeritabanıYollarınıBelirle()
+VeritabanıYolları VeritabanıYollarınıBelirle(const QString& programKlasörü)
 {
     VeritabanıYolları y;
-    y.veritabanı = ProgramKlasörü + QStringLiteral("Tsr.vtb");
+    y.veritabanı = programKlasörü + QStringLiteral("Tsr.vtb");
     const QString programDosyaları = ProgramDosyalarıKlasörü();
     y.yapımcıKlasörü = programDosyaları + QStringLiteral("Velnora/");
     y.yedekKlasörü = y.yapımcıKlasörü + QStringLiteral("Vtb Yedekleri/");
@@ -61,11 +60,11 @@ VeritabanıYolları VeritabanıYollarınıBelirle()
     return y;
 }
 
-void VeritabanınıHazırla()
+void VeritabanınıHazırla(const QString& programKlasörü)
 {
     VeritabanıYolları yol;
     BaşlangıçTuzağı([&] {
-        yol = VeritabanıYollarınıBelirle();
+        yol = VeritabanıYollarınıBelirle(programKlasörü);
         // Without a program-files folder the backup paths would be relative to wherever the
         // program was started from.
         if (QDir::isRelativePath(yol.yedek))

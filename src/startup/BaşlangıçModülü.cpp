@@ -92,7 +92,7 @@ void Main()
     BaşlangıçTuzağı([] { ProgramKlasörü = ProgramDosyasınınKlasörü(); });
     if (ProgramBittiMi())
         return;
-    VeritabanınıHazırla();
+    VeritabanınıHazırla(ProgramKlasörü);
     BaşlangıçTuzağı([] { AyarUygulamaAdı = QStringLiteral("Velnora\\") + Kaynak::ÜrünAdı(); });
     BaşlangıçTuzağı([] { VurguRengi = QColor(10, 80, 220); });
 

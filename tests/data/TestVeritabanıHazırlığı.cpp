@@ -151,7 +151,7 @@ private Q_SLOTS:
         for (QChar c : yanıtlar)
             ortam.yanıtlar.push_back(c == u'E' ? Yanıt::Evet : Yanıt::Hayır);
 
-        VeritabanınıHazırla();
+        VeritabanınıHazırla(ortam.ProgramKlasörü());
 
         qunsetenv("XDG_DATA_HOME");
         kilit.reset();
