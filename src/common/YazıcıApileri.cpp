@@ -108,6 +108,11 @@ bool YazıcıYüklüMü(const QString& ad)
     return !ad.isEmpty() && !QPrinterInfo::printerInfo(ad).isNull();
 }
 
+bool YüklüYazıcıVarMı()
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
 QString GeçerliYazıcıAdı()
 {
     return Sistem().printerName();

@@ -23,6 +23,7 @@ struct YüklüYazıcı
 // the names and connections belong together even while printers come and go.
 QList<YüklüYazıcı> YüklüYazıcılar();
 bool YazıcıYüklüMü(const QString& ad);
+bool YüklüYazıcıVarMı();
 
 QString GeçerliYazıcıAdı();
 void GeçerliYazıcıyıAyarla(const QString& ad); // a printer not installed throws Hata 9

@@ -1,25 +1,12 @@
 #include "GüvenliDosya.h"
 
 #include "common/Hata.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
-
-namespace {
-bool DiskeYaz(const QString& yol)
-{
-    const int fd = ::open(QFile::encodeName(yol).constData(), O_RDONLY);
-    if (fd < 0)
-        return false;
-    const bool yazıldı = ::fsync(fd) == 0;
-    ::close(fd);
-    return yazıldı;
-}
-} // namespace
 
 QString GeçiciYol(const QString& hedef)
 {
@@ -28,14 +15,14 @@ QString GeçiciYol(const QString& hedef)
 
 void GeçiciDosyayıYerleştir(const QString& geçici, const QString& hedef)
 {
-    if (!DiskeYaz(geçici) || std::rename(QFile::encodeName(geçici).constData(),
-                                         QFile::encodeName(hedef).constData()) != 0) {
+    if (!Platform::DiskeYaz(geçici) || std::rename(QFile::encodeName(geçici).constData(),
+                                                   QFile::encodeName(hedef).constData()) != 0) {
         QFile::remove(geçici);
         throw Hata(HataNo::YolHatası,
                    QStringLiteral("Dosya yazılamadı: ") + QDir::toNativeSeparators(hedef));
     }
     // The rename itself is on the disk only once the folder is.
-    DiskeYaz(QFileInfo(hedef).absolutePath());
+    Platform::DiskeYaz(QFileInfo(hedef).absolutePath());
 }
 
 void KenaraAl(const QString& yol)

@@ -1,10 +1,10 @@
 #include "SQLiteAraçları.h"
 #include "common/Hata.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <sqlite3.h>
-#include <unistd.h>
 
 // How SQLite's failures map to the engine numbers the rest of the program sorts by:
 //
@@ -86,7 +86,7 @@ void SQLiteHatası(sqlite3* bağlantı, int kod, bool açılışta)
     // refusal, not a disk fault: the user may go on, and nothing has been changed.
     if ((kullanılan & 0xff) == SQLITE_IOERR && bağlantı) {
         const char* dosya = sqlite3_db_filename(bağlantı, "main");
-        if (dosya && *dosya && ::access(dosya, W_OK) != 0)
+        if (dosya && *dosya && !Platform::YazılabilirMi(dosya))
             kullanılan = SQLITE_READONLY;
     }
     const Eşleme e = Eşle(kullanılan, açılışta, false);

@@ -6,15 +6,11 @@
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "common/YazıcıApileri.h"
 #include "data/VeritabanıHazırlığı.h"
 #include "forms/AnaForm.h"
 
-#include <QPrinterInfo>
 #include <QRegularExpression>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 SistemKararı İşletimSistemiKararı(const SürümKaydı& kayıt)
 {
@@ -39,27 +35,9 @@ SistemKararı İşletimSistemiKararı(const SürümKaydı& kayıt)
     return SistemKararı::Geçer;
 }
 
-SürümKaydı SistemSürümü()
-{
-    SürümKaydı kayıt;
-#ifdef Q_OS_WIN
-    OSVERSIONINFOA bilgi{};
-    bilgi.dwOSVersionInfoSize = sizeof(bilgi);
-#pragma warning(suppress : 4996)
-    if (GetVersionExA(&bilgi)) {
-        kayıt.platform = int(bilgi.dwPlatformId);
-        kayıt.ana = int(bilgi.dwMajorVersion);
-        kayıt.ara = int(bilgi.dwMinorVersion);
-        kayıt.yapı = bilgi.dwBuildNumber;
-        kayıt.servisPaketi = QString::fromLocal8Bit(bilgi.szCSDVersion);
-    }
-#endif
-    return kayıt;
-}
-
 void İşletimSistemiDenetle()
 {
-    İşletimSistemiDenetle(SistemSürümü());
+    İşletimSistemiDenetle(Platform::SistemSürümü());
 }
 
 void İşletimSistemiDenetle(const SürümKaydı& kayıt)
@@ -97,7 +75,7 @@ void Main()
     BaşlangıçTuzağı([] { VurguRengi = QColor(10, 80, 220); });
 
     // From here on errors are ignored.
-    Yoksay([] { YazıcıVar = !QPrinterInfo::availablePrinters().isEmpty(); });
+    Yoksay([] { YazıcıVar = YüklüYazıcıVarMı(); });
     Yoksay([] {
         auto* pencere = new AnaForm;
         pencere->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,5 +1,7 @@
 #include "TekKopyaKoruması.h"
 
+#include "platform/Platform.h"
+
 #include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -7,21 +9,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 namespace {
-
-// The user the copy runs for: another user's copy on the same machine is not "on my desktop".
-QString Kullanıcı()
-{
-#ifdef Q_OS_UNIX
-    return QString::number(::getuid());
-#else
-    return qEnvironmentVariable("USERNAME");
-#endif
-}
 
 void ÖneGetir(QWidget* pencere)
 {
@@ -58,10 +46,11 @@ bool TekKopyaKoruması::ÇalışanıÖneGetir(const QString& başlık)
     return true;
 }
 
+// Another user's copy on the same machine is not "on my desktop": the user is part of the name.
 QString TekKopyaKoruması::SunucuAdı(const QString& başlık)
 {
     const QByteArray özet =
-        QCryptographicHash::hash((başlık + QLatin1Char('\n') + Kullanıcı()).toUtf8(),
+        QCryptographicHash::hash((başlık + QLatin1Char('\n') + Platform::Kullanıcı()).toUtf8(),
                                  QCryptographicHash::Sha1)
             .toHex()
             .left(16);
