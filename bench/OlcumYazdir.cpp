@@ -4,11 +4,11 @@
 //  2. Through a private cupsd with a cups-pdf queue: the time the program spends on one job,
 //     from the start of the sheet to the job having been handed to the spooler.
 
-#include "common/YazıcıApileri.h"
 #include "common/YazıcıNesnesi.h"
 #include "destek/CupsSunucusu.h"
 #include "destek/TestOrtamı.h"
 #include "forms/İmzaFöyü.h"
+#include "gui/YazıcıApileri.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
-#include "common/OrtakYordamlarModülü.h"
-#include "common/QtMesajKutusu.h"
+#include "gui/OrtakYordamlarModülü.h"
+#include "gui/QtMesajKutusu.h"
 #include "startup/BaşlangıçModülü.h"
 #include "startup/QtÇevirisi.h"
 

@@ -2,7 +2,7 @@
 
 #include "common/Hata.h"
 #include "common/OrtakApilerModülü.h"
-#include "common/OrtakYordamlarModülü.h"
+#include "gui/OrtakYordamlarModülü.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

@@ -1,5 +1,5 @@
 #include "DüğmeliKutu.h"
-#include "common/OrtakYordamlarModülü.h"
+#include "gui/OrtakYordamlarModülü.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -6,10 +6,10 @@
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "common/OrtakYordamlarModülü.h"
 #include "common/SayfalıYazıcı.h"
-#include "common/YazıcıApileri.h"
 #include "controls/DüğmeliKutu.h"
+#include "gui/OrtakYordamlarModülü.h"
+#include "gui/YazıcıApileri.h"
 #include "ui_AnaForm.h"
 #include "İmzaFöyü.h"
 

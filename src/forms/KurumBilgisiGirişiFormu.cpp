@@ -3,9 +3,9 @@
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "common/OrtakYordamlarModülü.h"
 #include "common/TürkçeMetin.h"
 #include "data/Veritabanı.h"
+#include "gui/OrtakYordamlarModülü.h"
 #include "ui_KurumBilgisiGirişiFormu.h"
 
 #include <QFocusEvent>

@@ -2,9 +2,9 @@
 
 #include "common/Korumalar.h"
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "common/OrtakYordamlarModülü.h"
 #include "common/Sayılar.h"
 #include "data/Veritabanı.h"
+#include "gui/OrtakYordamlarModülü.h"
 #include "ui_MesaiSüresiBelirlemeFormu.h"
 
 #include <QApplication>

@@ -5,10 +5,10 @@
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "common/OrtakYordamlarModülü.h"
 #include "common/TürkçeMetin.h"
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
+#include "gui/OrtakYordamlarModülü.h"
 #include "ui_AnaForm.h"
 #include "ui_PersonelFormu.h"
 

@@ -4,9 +4,9 @@
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "common/OrtakYordamlarModülü.h"
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
+#include "gui/OrtakYordamlarModülü.h"
 #include "ui_TatilTarihleriFormu.h"
 
 #include <QKeyEvent>

@@ -4,11 +4,11 @@
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "common/OrtakYordamlarModülü.h"
 #include "common/ResmîTatiller.h"
 #include "controls/DüğmeliKutu.h"
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
+#include "gui/OrtakYordamlarModülü.h"
 #include "ui_TatilTarihleriFormu.h"
 
 #include <QLocale>

@@ -3,8 +3,8 @@
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "common/OrtakYordamlarModülü.h"
-#include "common/YazıcıApileri.h"
+#include "gui/OrtakYordamlarModülü.h"
+#include "gui/YazıcıApileri.h"
 #include "ui_YazıcıSeçmeFormu.h"
 
 #include <QCoreApplication>

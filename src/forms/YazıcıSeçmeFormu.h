@@ -3,7 +3,7 @@
 // the selected printer current for the rest of the run of the program; "İptal (Esc)" sets
 // YazıcıSeçimiİptal; closing the window any other way goes on with the current printer.
 
-#include "common/YazıcıApileri.h"
+#include "gui/YazıcıApileri.h"
 
 #include <QDialog>
 #include <memory>

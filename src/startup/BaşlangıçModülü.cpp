@@ -6,9 +6,9 @@
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "common/YazıcıApileri.h"
 #include "data/VeritabanıHazırlığı.h"
 #include "forms/AnaForm.h"
+#include "gui/YazıcıApileri.h"
 
 #include <QRegularExpression>
 

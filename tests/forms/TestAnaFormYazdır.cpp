@@ -3,12 +3,12 @@
 // removed while the choice was open prints nothing and keeps every mark.
 
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "common/YazıcıApileri.h"
 #include "data/Deyimler.h"
 #include "destek/AnaFormTesti.h"
 #include "destek/CupsSunucusu.h"
 #include "destek/SayfaResmi.h"
 #include "destek/TestOrtamı.h"
+#include "gui/YazıcıApileri.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -4,11 +4,11 @@
 #include "common/HataYönet.h"
 #include "common/Korumalar.h"
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "common/OrtakYordamlarModülü.h"
-#include "common/QtMesajKutusu.h"
 #include "common/TürkçeMetin.h"
 #include "controls/ListeKutusu.h"
 #include "destek/TestOrtamı.h"
+#include "gui/OrtakYordamlarModülü.h"
+#include "gui/QtMesajKutusu.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -1,7 +1,7 @@
 #include "YazıcıApileri.h"
 
-#include "Hata.h"
-#include "YazıcıNesnesi.h"
+#include "common/Hata.h"
+#include "common/YazıcıNesnesi.h"
 
 #include <QCoreApplication>
 #include <QPrinter>

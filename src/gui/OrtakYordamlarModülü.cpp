@@ -1,7 +1,7 @@
 #include "OrtakYordamlarModülü.h"
 
-#include "OrtakDeğişkenlerModülü.h"
-#include "TürkçeMetin.h"
+#include "common/OrtakDeğişkenlerModülü.h"
+#include "common/TürkçeMetin.h"
 
 #include <QApplication>
 #include <QLabel>
