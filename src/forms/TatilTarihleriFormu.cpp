@@ -197,23 +197,14 @@ void TatilTarihleriFormu::Altlık_KeyDown(int tuş)
 {
     if (Hücre(SeçiliEtiketNo)->text().isEmpty())
         return;
-    int adım = 0;
-    switch (tuş) {
-    case Qt::Key_Right:
-        adım = 1;
-        break;
-    case Qt::Key_Left:
-        adım = -1;
-        break;
-    case Qt::Key_Down:
-        adım = 7;
-        break;
-    case Qt::Key_Up:
-        adım = -7;
-        break;
-    default:
+    // A day to either side, or the same weekday a row up or down.
+    const int adım = tuş == Qt::Key_Right  ? 1
+                     : tuş == Qt::Key_Left ? -1
+                     : tuş == Qt::Key_Down ? 7
+                     : tuş == Qt::Key_Up   ? -7
+                                           : 0;
+    if (adım == 0)
         return;
-    }
     Yoksay([&] { GünEtiketi_Click(SeçiliEtiketNo + adım); });
 }
 
