@@ -22,6 +22,9 @@ private Q_SLOTS:
         QPdfWriter yazıcı(klasör.path() + u"/olmayan/klasor/sayfa.pdf"_s);
         YazıcıNesnesi y(&yazıcı);
         QVERIFY(!y.YazıcıHatasıOlduMu());
+        // The font at which 31 day rows fit an A4 sheet: a line of about 3.26 mm.
+        QVERIFY2(qAbs(y.SatırYüksekliği() - 3.26f) < 0.1f,
+                 qPrintable(QString::number(y.SatırYüksekliği())));
         try {
             y.DoluDikdörtgen(5, 5, 100, 5);
             QFAIL("hata bekleniyordu");

@@ -91,12 +91,15 @@ private Q_SLOTS:
         // end its quotes or stand bare as a number, so a save cannot add a row nobody checked.
         Veritabanı.Çalıştır(Deyim::PersonelEkle(u"1"_s, u"Ayşe"_s, {}, {}, u"10"_s));
         Veritabanı.Çalıştır(Deyim::PersonelEkle(u"2"_s, u"Can"_s, {}, {}, u"9"_s));
-        QCOMPARE(Sütun(Deyim::TümPersonel()), QStringList({u"Can"_s, u"Ayşe"_s}));
+        Veritabanı.Çalıştır(Deyim::PersonelEkle(u"3"_s, u"Deniz"_s, {}, {}, u"b"_s));
+        Veritabanı.Çalıştır(Deyim::PersonelEkle(u"4"_s, u"Ece"_s, {}, {}, u"A"_s));
+        QCOMPARE(Sütun(Deyim::TümPersonel()), // texts first, in Turkish order, then the numbers
+                 QStringList({u"Ece"_s, u"Deniz"_s, u"Can"_s, u"Ayşe"_s}));
         for (const QString& sicil : {u"7, 'x', 'y', 'z', '1'), (8"_s, QString(), u"7"_s})
             QCOMPARE(HataNumarası([&] { Deyim::PersonelEkle(sicil, u"o'n"_s, {}, {}, {}); }), 3075);
         SonuçKümesi k = Veritabanı.KayıtKümesiAç(Deyim::TümPersonel());
         QCOMPARE(HataNumarası([&] { k.Alan(3); }), 3265);
-        for (int i = 0; i < 2; ++i)
+        for (int i = 0; i < 4; ++i)
             k.SonrakineGeç();
         QCOMPARE(HataNumarası([&] { k.Alan(0); }), HataNo::GeçerliKayıtYok);
         TabloKümesi t = Veritabanı.TabloAç(u"TatilTarihleriTablosu"_s);

@@ -98,7 +98,10 @@ private Q_SLOTS:
         Aç(4, 3);
         const QTemporaryDir klasör;
         const QString yol = klasör.filePath(QStringLiteral("föyler.pdf"));
+        // Each run rebuilds the month's holidays first.
+        ortam->Çalıştır(QStringLiteral("INSERT INTO TatilTarihleriTablosu VALUES (#12/24/2026#)"));
         Kaydet(yol);
+        QVERIFY(form->TatilMi(QDate(2026, 12, 24)));
         QVERIFY(Poppler(QStringLiteral("pdfinfo"), {yol})
                     .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
         const QStringList sayfalar =
@@ -114,13 +117,16 @@ private Q_SLOTS:
         for (int satır = 0; satır < 4; ++satır)
             QCOMPARE(Liste()->item(satır)->checkState(), satır == 1 ? Qt::Unchecked : Qt::Checked);
 
+        ortam->Çalıştır(QStringLiteral("INSERT INTO TatilTarihleriTablosu VALUES (#12/25/2026#)"));
         int sayfa = 0;
         Menüden(form->findChild<QPushButton*>(QStringLiteral("YazdırDüğmesi")), 0,
                 [&](QWidget* önizleme) {
                     sayfa = önizleme->findChild<QPrintPreviewWidget*>()->pageCount();
+                    QCOMPARE(önizleme->windowTitle(), QStringLiteral("Baskı Önizleme"));
                     önizleme->close();
                 });
         QCOMPARE(sayfa, 3);
+        QVERIFY(form->TatilMi(QDate(2026, 12, 25)));
     }
 
     // The print button's first two checks, in its order, with its messages and focus.

@@ -107,6 +107,8 @@ private Q_SLOTS:
             }
             Doldur(QStringLiteral("naz"), Qt::Key_unknown);
             QCOMPARE(D("AdıSoyadıKutusu")->text(), QStringLiteral("ece naz"));
+            Tuş(Qt::Key_Escape); // cancels the entry; the dialog stays
+            QVERIFY(f->isVisible() && Durum().startsWith(QStringLiteral("Personel &Ekle|")));
         });
         QCOMPARE(Kayıtlar(),
                  İkiKişi + QStringLiteral(" 9223372036854775807|Hüseyin IŞIK|Şef|İdari İşler|50"));
