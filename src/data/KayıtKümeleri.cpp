@@ -193,13 +193,6 @@ void TabloKümesi::AlanıAyarla(const QString& sütun, const QVariant& değer)
     throw Hata(HataNo::ÖğeYok, QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") + sütun);
 }
 
-void TabloKümesi::SonrakineGeç()
-{
-    if (!satır_)
-        throw Hata(HataNo::GeçerliKayıtYok, QStringLiteral("Geçerli kayıt yok."));
-    SatırıOku(QStringLiteral("rowid > ?"), *satır_);
-}
-
 void TabloKümesi::YeniEkle()
 {
     tampon_.clear();

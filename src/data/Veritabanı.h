@@ -61,7 +61,6 @@ public:
     bool EOF_() const { return !satır_.has_value(); }
     QVariant Alan(const QString& sütun) const;
     void AlanıAyarla(const QString& sütun, const QVariant& değer);
-    void SonrakineGeç();
     void YeniEkle(); // AddNew
     void Düzenle();  // Edit the current row
     void Güncelle(); // Update: store the new or edited row

@@ -122,7 +122,7 @@ private Q_SLOTS:
         if (durum == u"yeni hesap"_s) {
             QVERIFY(QDir(ortam.ProgramDosyaları()).removeRecursively());
             qunsetenv("PROGRAMFILES");
-            qputenv("XDG_DATA_HOME", QFile::encodeName(ortam.ProgramDosyaları()));
+            qputenv("XDG_DATA_HOME", QFile::encodeName(ortam.ProgramDosyaları().chopped(1)));
         }
         if (QFile f(vtb);
             (durum == u"boş"_s || durum == u"metin"_s) && f.open(QIODevice::WriteOnly))
