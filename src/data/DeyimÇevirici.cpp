@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QStringList>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -65,12 +66,23 @@ std::vector<Parça> Parçala(const QString& s)
     return parçalar;
 }
 
+// A part of a date literal as a number: digits only, spaces around them aside. The text's own
+// number reading would stop at a null character and take "202\0..." for 202.
+int TarihParçası(const QString& parça, bool* sayı)
+{
+    const QString s = parça.trimmed();
+    *sayı = !s.isEmpty() && std::all_of(s.begin(), s.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    return *sayı ? s.toInt(sayı) : 0;
+}
+
 QString TarihÇevir(const QString& değişmez)
 {
     const QStringList p = değişmez.mid(1, değişmez.size() - 2).split(QLatin1Char('/'));
     bool a = false, g = false, y = false;
-    const QDate tarih = p.size() == 3 ? QDate(p[2].trimmed().toInt(&y), p[0].trimmed().toInt(&a),
-                                              p[1].trimmed().toInt(&g))
+    const QDate tarih = p.size() == 3 ? QDate(TarihParçası(p[2], &y), TarihParçası(p[0], &a),
+                                              TarihParçası(p[1], &g))
                                       : QDate();
     // Stored dates are ISO texts compared as text, which holds for four-digit years only.
     if (!a || !g || !y || !tarih.isValid() || tarih.year() < 100 || tarih.year() > 9999)
