@@ -31,6 +31,8 @@ class MesaiSuresiTesti : public QObject
         içi = form->findChild<DüğmeliKutu*>(QStringLiteral("HaftaİçiSüresiKutusu"));
         sonu = form->findChild<DüğmeliKutu*>(QStringLiteral("HaftaSonuSüresiKutusu"));
         QCOMPARE(sonu->Text(), QStringLiteral("4"));
+        // Values set on opening are no change of the user's.
+        QVERIFY(!form->findChild<QPushButton*>(QStringLiteral("KaydetDüğmesi"))->isEnabled());
     }
 private Q_SLOTS:
     void initTestCase() { ortam.VeritabanınıAç(); }

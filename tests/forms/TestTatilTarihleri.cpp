@@ -71,6 +71,7 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         for (int hücre : {6, 5, 5}) {
             Hücre(hücre);
             Tıkla("ListeyeEkleDüğmesi");
+            QVERIFY(hücre != 6 || QApplication::focusWidget()->objectName() == u"Altlık");
         }
         Hücre(15);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
