@@ -1,6 +1,7 @@
 // The main window on a test database: a record removed behind its back, a deletion, the edit
-// dialog its button opens, and the chosen month's holiday set.
+// dialog its button opens, and the chosen month's holiday set and calendar.
 
+#include "common/OrtakDeğişkenlerModülü.h"
 #include "data/Deyimler.h"
 #include "destek/AnaFormTesti.h"
 #include "destek/TestOrtamı.h"
@@ -94,6 +95,20 @@ private Q_SLOTS:
         ay->setFocus();
         QTest::keyClick(ay, Qt::Key_End);
         QCOMPARE(form->Tatiller, std::vector<QDate>{QDate(2024, 12, 1)});
+        // The calendar opens on the chosen month; the watch goes with the test.
+        QString açılan;
+        QTimer bakış;
+        bakış.setSingleShot(true);
+        connect(&bakış, &QTimer::timeout, this, [&] {
+            QWidget* takvim = QApplication::activeModalWidget();
+            açılan = takvim ? takvim->windowTitle() + u' ' + SeçilenTarih.toString(Qt::ISODate)
+                            : QString();
+            if (takvim)
+                takvim->close();
+        });
+        bakış.start(0);
+        QTest::mouseClick(D<QPushButton>("TatilBelirleDüğmesi"), Qt::LeftButton);
+        QCOMPARE(açılan, u"Tatil Tarihleri 2024-12-01"_s);
     }
 };
 
