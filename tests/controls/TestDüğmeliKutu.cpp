@@ -3,9 +3,8 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "controls/DüğmeliKutu.h"
-#include "destek/TestMenüsü.h"
+#include "destek/Girdiler.h"
 #include "destek/TestOrtamı.h"
-#include "destek/TestTekerleği.h"
 #include "ui_DenemeKabı.h"
 
 #include <QtTest>

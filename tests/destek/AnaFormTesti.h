@@ -3,6 +3,7 @@
 // clicked and marked as a user does, and the print button pressed with an action inside the
 // printer choice dialog.
 
+#include "Girdiler.h"
 #include "forms/AnaForm.h"
 
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -43,16 +43,12 @@ protected:
     // Presses the print button; seçimde acts inside the printer choice dialog, which must open.
     void Yazdır(const std::function<void(QDialog*)>& seçimde)
     {
-        bool açıldı = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* seçme = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(seçme && seçme->windowTitle() == QStringLiteral("Yazıcı Seç"));
-            QVERIFY(QTest::qWaitForWindowActive(seçme));
-            açıldı = true;
-            seçimde(seçme);
-        });
-        QTest::mouseClick(D<QPushButton>("YazdırDüğmesi"), Qt::LeftButton);
-        QVERIFY(açıldı);
+        QVERIFY(PenceredeYap(
+            [this] { QTest::mouseClick(D<QPushButton>("YazdırDüğmesi"), Qt::LeftButton); },
+            [&](QWidget* seçme) {
+                QCOMPARE(seçme->windowTitle(), QStringLiteral("Yazıcı Seç"));
+                seçimde(static_cast<QDialog*>(seçme));
+            }));
     }
     static void Tamam(QDialog* seçme)
     {

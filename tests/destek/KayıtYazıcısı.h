@@ -31,32 +31,21 @@ public:
     std::vector<Çizim> çizimler;
     std::function<bool(const Çizim&)> hataVer;
 
-    // The drawings of the n-th document (from 0), without its end mark.
-    std::vector<Çizim> Belge(int n) const
+    // The drawings of the one document drawn, without its end mark; none unless exactly one.
+    std::vector<Çizim> TekBelge() const
     {
-        std::vector<Çizim> belge;
-        for (const Çizim& ç : çizimler)
-            if (ç.tür != Çizim::BelgeSonu)
-                belge.push_back(ç);
-            else if (n-- == 0)
-                return belge;
-            else
-                belge.clear();
-        return n == 0 ? belge : std::vector<Çizim>{};
+        const auto sonlar = std::count_if(çizimler.begin(), çizimler.end(),
+                                          [](const Çizim& ç) { return ç.tür == Çizim::BelgeSonu; });
+        if (sonlar != 1 || çizimler.back().tür != Çizim::BelgeSonu)
+            return {};
+        return {çizimler.begin(), çizimler.end() - 1};
     }
-    int BelgeSayısı() const
-    {
-        return int(std::count_if(çizimler.begin(), çizimler.end(),
-                                 [](const Çizim& ç) { return ç.tür == Çizim::BelgeSonu; }));
-    }
-
-    static qreal HarfGenişliği(bool kalın) { return kalın ? 2.5 : 2.0; }
 
 protected:
     void MetinÇiz(QPointF p, const QString& m) override { Kaydet(Çizim::Metin, p, p, m); }
     void ÇizgiÇiz(QPointF a, QPointF b) override { Kaydet(Çizim::Çizgi, a, b); }
     void DikdörtgenÇiz(QPointF a, QPointF b) override { Kaydet(Çizim::Dikdörtgen, a, b); }
-    qreal MetinÖlç(const QString& m) override { return m.size() * HarfGenişliği(KalınMı()); }
+    qreal MetinÖlç(const QString& m) override { return m.size() * (KalınMı() ? 2.5 : 2.0); }
     qreal SatırYüksekliğiÖlç() override
     {
         return boyutaGöre_

@@ -72,14 +72,13 @@ private Q_SLOTS:
     {
         Tıkla(1);
         QString başlık, adı;
-        QTimer::singleShot(0, this, [&] {
-            QWidget* pencere = QApplication::activeModalWidget();
-            QVERIFY(pencere && pencere->parentWidget() == form.get());
-            başlık = pencere->windowTitle();
-            adı = pencere->findChild<QLineEdit*>(u"AdıSoyadıKutusu"_s)->text();
-            pencere->close();
-        });
-        QTest::mouseClick(D<QPushButton>("DeğiştirDüğmesi"), Qt::LeftButton);
+        QVERIFY(PenceredeYap(
+            [this] { QTest::mouseClick(D<QPushButton>("DeğiştirDüğmesi"), Qt::LeftButton); },
+            [&](QWidget* pencere) {
+                QVERIFY(pencere->parentWidget() == form.get());
+                başlık = pencere->windowTitle();
+                adı = pencere->findChild<QLineEdit*>(u"AdıSoyadıKutusu"_s)->text();
+            }));
         QCOMPARE(başlık, u"Personel Bilgilerini Değiştir"_s);
         QCOMPARE(adı, u"Ayşe Su"_s);
     }
@@ -95,19 +94,13 @@ private Q_SLOTS:
         ay->setFocus();
         QTest::keyClick(ay, Qt::Key_End);
         QCOMPARE(form->Tatiller, std::vector<QDate>{QDate(2024, 12, 1)});
-        // The calendar opens on the chosen month; the watch goes with the test.
+        // The calendar opens on the chosen month.
         QString açılan;
-        QTimer bakış;
-        bakış.setSingleShot(true);
-        connect(&bakış, &QTimer::timeout, this, [&] {
-            QWidget* takvim = QApplication::activeModalWidget();
-            açılan = takvim ? takvim->windowTitle() + u' ' + SeçilenTarih.toString(Qt::ISODate)
-                            : QString();
-            if (takvim)
-                takvim->close();
-        });
-        bakış.start(0);
-        QTest::mouseClick(D<QPushButton>("TatilBelirleDüğmesi"), Qt::LeftButton);
+        QVERIFY(PenceredeYap(
+            [this] { QTest::mouseClick(D<QPushButton>("TatilBelirleDüğmesi"), Qt::LeftButton); },
+            [&](QWidget* takvim) {
+                açılan = takvim->windowTitle() + u' ' + SeçilenTarih.toString(Qt::ISODate);
+            }));
         QCOMPARE(açılan, u"Tatil Tarihleri 2024-12-01"_s);
     }
 };

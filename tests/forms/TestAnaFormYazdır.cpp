@@ -6,7 +6,7 @@
 #include "data/Deyimler.h"
 #include "destek/AnaFormTesti.h"
 #include "destek/CupsSunucusu.h"
-#include "destek/SayfaResmi.h"
+#include "destek/PdfMetni.h"
 #include "destek/TestOrtamı.h"
 #include "gui/YazıcıApileri.h"
 

@@ -4,27 +4,22 @@
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "data/Deyimler.h"
-#include "destek/TestMenüsü.h"
+#include "destek/AnaFormTesti.h"
+#include "destek/PdfMetni.h"
 #include "destek/TestOrtamı.h"
-#include "forms/AnaForm.h"
 
 #include <QtPrintSupport>
 #include <QtTest>
 #include <QtWidgets>
 
-class TestFoyDisaAktarimi : public QObject
+class TestFoyDisaAktarimi : public AnaFormTesti
 {
     Q_OBJECT
 
     std::unique_ptr<TestOrtamı> ortam;
-    std::unique_ptr<AnaForm> form;
 
-    QListWidget* Liste() const
-    {
-        return form->findChild<QListWidget*>(QStringLiteral("PersonelListesi"));
-    }
     // The window on kişi people in December 2026, işaretli of them marked: row 0, then from row 2.
-    void Aç(int kişi, int işaretli, bool kurumAdı = true)
+    void Hazırla(int kişi, int işaretli, bool kurumAdı = true)
     {
         ortam = std::make_unique<TestOrtamı>();
         ortam->VeritabanınıAç();
@@ -37,30 +32,16 @@ class TestFoyDisaAktarimi : public QObject
                 QStringLiteral("INSERT INTO KurumTablosu VALUES ('ÇAĞLAYAN HASTANESİ')"));
         ortam->SaatiAyarla(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
         YazıcıVar = false;
-        form = std::make_unique<AnaForm>();
-        form->Yükle();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        Aç();
         for (int i = 0; i < işaretli; ++i)
             Liste()->item(i == 0 ? 0 : i + 1)->setCheckState(Qt::Checked);
     }
     // Chooses the context menu's entry sıra on denetim; içinde acts in the window it opens, and
-    // without one no window may open. The timer goes with the call: it never fires later.
+    // without one no window may open.
     void Menüden(QWidget* denetim, int sıra, const std::function<void(QWidget*)>& içinde)
     {
-        bool açıldı = false;
-        QTimer bakış;
-        bakış.setSingleShot(true);
-        connect(&bakış, &QTimer::timeout, this, [&] {
-            QWidget* pencere = QApplication::activeModalWidget();
-            açıldı = pencere != nullptr;
-            if (pencere && içinde)
-                içinde(pencere);
-            else if (pencere)
-                pencere->close();
-        });
-        bakış.start(0);
-        QVERIFY(!MenüdenSeç(denetim, sıra).isEmpty());
-        QCOMPARE(açıldı, bool(içinde));
+        QCOMPARE(PenceredeYap([&] { QVERIFY(!MenüdenSeç(denetim, sıra).isEmpty()); }, içinde),
+                 bool(içinde));
     }
     // Saves through the save dialog, which offers the month's file name; kabulde runs as the
     // dialog is accepted.
@@ -77,14 +58,6 @@ class TestFoyDisaAktarimi : public QObject
             static_cast<QDialog*>(seçme)->accept();
         });
     }
-    static QString Poppler(const QString& araç, const QStringList& argümanlar)
-    {
-        QProcess süreç;
-        süreç.start(araç, argümanlar);
-        süreç.waitForFinished();
-        return QString::fromUtf8(süreç.readAllStandardOutput());
-    }
-
 private Q_SLOTS:
     void cleanup()
     {
@@ -95,18 +68,14 @@ private Q_SLOTS:
     // Rows 0, 2 and 3 of four marked: three pages in list order, as the file and the preview.
     void herKisiyeBirSayfa()
     {
-        Aç(4, 3);
+        Hazırla(4, 3);
         const QTemporaryDir klasör;
         const QString yol = klasör.filePath(QStringLiteral("föyler.pdf"));
         // Each run rebuilds the month's holidays first.
         ortam->Çalıştır(QStringLiteral("INSERT INTO TatilTarihleriTablosu VALUES (#12/24/2026#)"));
         Kaydet(yol);
         QVERIFY(form->TatilMi(QDate(2026, 12, 24)));
-        QVERIFY(Poppler(QStringLiteral("pdfinfo"), {yol})
-                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
-        const QStringList sayfalar =
-            Poppler(QStringLiteral("pdftotext"), {yol, QStringLiteral("-")})
-                .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        const QStringList sayfalar = PdfMetni(yol).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
         QCOMPARE(sayfalar.size(), 3);
         for (int i = 0; i < 3; ++i) {
             QVERIFY(sayfalar[i].contains(
@@ -115,16 +84,14 @@ private Q_SLOTS:
                      qPrintable(sayfalar[i]));
         }
         for (int satır = 0; satır < 4; ++satır)
-            QCOMPARE(Liste()->item(satır)->checkState(), satır == 1 ? Qt::Unchecked : Qt::Checked);
+            QCOMPARE(İşaretli(satır), satır != 1);
 
         ortam->Çalıştır(QStringLiteral("INSERT INTO TatilTarihleriTablosu VALUES (#12/25/2026#)"));
         int sayfa = 0;
-        Menüden(form->findChild<QPushButton*>(QStringLiteral("YazdırDüğmesi")), 0,
-                [&](QWidget* önizleme) {
-                    sayfa = önizleme->findChild<QPrintPreviewWidget*>()->pageCount();
-                    QCOMPARE(önizleme->windowTitle(), QStringLiteral("Baskı Önizleme"));
-                    önizleme->close();
-                });
+        Menüden(D<QPushButton>("YazdırDüğmesi"), 0, [&](QWidget* önizleme) {
+            sayfa = önizleme->findChild<QPrintPreviewWidget*>()->pageCount();
+            QCOMPARE(önizleme->windowTitle(), QStringLiteral("Baskı Önizleme"));
+        });
         QCOMPARE(sayfa, 3);
         QVERIFY(form->TatilMi(QDate(2026, 12, 25)));
     }
@@ -148,7 +115,7 @@ private Q_SLOTS:
         QFETCH(int, sıra);
         QFETCH(QString, mesaj);
         QFETCH(QString, odak);
-        Aç(2, işaretli, false);
+        Hazırla(2, işaretli, false);
         Menüden(Liste(), sıra, {});
         QCOMPARE(ortam->gösterilen.size(), 1u);
         QCOMPARE(ortam->gösterilen[0].metin, mesaj);
@@ -158,7 +125,7 @@ private Q_SLOTS:
     // A folder that refuses the file, and a long run cancelled: nothing is left behind.
     void dosyaBirakmayanDisaAktarim()
     {
-        Aç(40, 1);
+        Hazırla(40, 1);
         QTemporaryDir kapalı;
         const DosyaEngeli engel({QStringLiteral("chattr"), QStringLiteral("+i"), kapalı.path()},
                                 {QStringLiteral("chattr"), QStringLiteral("-i"), kapalı.path()});
@@ -169,8 +136,7 @@ private Q_SLOTS:
                                                  kapalı.filePath(QStringLiteral("föyler.pdf")));
         QVERIFY(QDir(kapalı.path()).isEmpty());
 
-        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("ListeyiSeçDüğmesi")),
-                          Qt::LeftButton);
+        QTest::mouseClick(D<QPushButton>("ListeyiSeçDüğmesi"), Qt::LeftButton);
         const QTemporaryDir klasör;
         QTimer iptal;
         iptal.setSingleShot(true);

@@ -2,10 +2,11 @@
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "data/Veritabanı.h"
-#include "destek/TestKlavyesi.h"
+#include "destek/Girdiler.h"
 #include "destek/TestOrtamı.h"
 #include "forms/KurumBilgisiGirişiFormu.h"
 
+#include <QClipboard>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -17,7 +18,8 @@ class KurumBilgisiTesti : public QObject
     std::unique_ptr<KurumBilgisiGirişiFormu> form;
     QPlainTextEdit* kutu = nullptr;
 
-    // Opens the dialog on a fresh file holding the name ad and types metin over the selection.
+    // Opens the dialog on a fresh file holding the name ad and types metin over the selection, or
+    // pastes it when it starts with Ctrl+V's character.
     void Aç(const QString& ad, const QString& metin)
     {
         form.reset();
@@ -31,7 +33,10 @@ class KurumBilgisiTesti : public QObject
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         kutu = form->findChild<QPlainTextEdit*>(QStringLiteral("KurumBilgisiKutusu"));
-        KlavyedenYaz(kutu, metin);
+        if (!metin.startsWith(u'\x16'))
+            return KlavyedenYaz(kutu, metin);
+        QApplication::clipboard()->setText(metin.mid(1));
+        QTest::keyClick(kutu, Qt::Key_V, Qt::ControlModifier);
     }
     QString Durum() const // the stored rows, the name in force, the box's text
     {
@@ -42,7 +47,8 @@ class KurumBilgisiTesti : public QObject
 
 private Q_SLOTS:
     // Alt+K leaves the focus in the box: the text is still put right before it is checked and
-    // stored. A short name, or a full disk, keeps the dialog open, the focus in the box.
+    // stored. A short name, or a full disk, keeps the dialog open, the focus in the box. Pasted
+    // text is cut to the 200 characters the column holds, never inside a character.
     void kaydetmek_data()
     {
         QTest::addColumn<QString>("yazılan"); // the stored name, '>', what is typed
@@ -53,6 +59,12 @@ private Q_SLOTS:
         QTest::newRow("kısa") << QStringLiteral(">  abc  ") << kısa << QStringLiteral("//ABC");
         QTest::newRow("düzeltme") << QStringLiteral("> ilçe milli eğitim'in ") << QString()
                                   << düzgün + u'/' + düzgün + u'/' + düzgün;
+        const QString uzun(200, u'Ç'), emoji(199, u'A');
+        QTest::newRow("uzun") << QStringLiteral(">\x16") + QString(201, u'ç') << QString()
+                              << uzun + u'/' + uzun + u'/' + uzun;
+        QTest::newRow("sınırda emoji")
+            << QStringLiteral(">\x16") + QString(199, u'a') + QStringLiteral("😀") << QString()
+            << emoji + u'/' + emoji + u'/' + emoji;
         QTest::newRow("dolu disk")
             << QStringLiteral("ESKİ>yeni kurum") << QStringLiteral("Hata Kodu: 3026")
             << QStringLiteral("ESKİ/ESKİ/YENİ KURUM");

@@ -2,7 +2,7 @@
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "data/Veritabanı.h"
-#include "destek/TestKlavyesi.h"
+#include "destek/Girdiler.h"
 #include "destek/TestOrtamı.h"
 #include "forms/AnaForm.h"
 #include "forms/PersonelFormu.h"
@@ -76,14 +76,15 @@ class TestPersonelFormu : public QObject
         ana = std::make_unique<AnaForm>();
         ana->Yükle();
         ana->findChild<QListWidget*>(QStringLiteral("PersonelListesi"))->setCurrentRow(0);
-        QTimer::singleShot(0, this, [&] {
-            f = qobject_cast<PersonelFormu*>(QApplication::activeModalWidget());
-            const auto sonunda =
-                qScopeGuard([this] { f && f->isVisible() ? f->reject() : void(); });
-            QTRY_COMPARE(QApplication::activeWindow(), f);
-            iş();
-        });
-        QTest::mouseClick(ana->findChild<QPushButton*>(QString::fromUtf8(düğme)), Qt::LeftButton);
+        QVERIFY(PenceredeYap(
+            [&] {
+                QTest::mouseClick(ana->findChild<QPushButton*>(QString::fromUtf8(düğme)),
+                                  Qt::LeftButton);
+            },
+            [&](QWidget* pencere) {
+                f = qobject_cast<PersonelFormu*>(pencere);
+                iş();
+            }));
     }
 
 private Q_SLOTS:

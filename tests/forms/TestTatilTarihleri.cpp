@@ -2,7 +2,7 @@
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "data/Veritabanı.h"
-#include "destek/TestMenüsü.h"
+#include "destek/Girdiler.h"
 #include "destek/TestOrtamı.h"
 #include "forms/TatilTarihleriFormu.h"
 

@@ -99,8 +99,7 @@ private Q_SLOTS:
             beklenen.replaceInStrings(u" 8 Saat"_s, u" 0 Saat"_s);
         }
         QCOMPARE(İmzaFöyü(y, Bilgiler(ay, yıl)).Yazdır(), !hatalı);
-        QCOMPARE(y.BelgeSayısı(), 1);
-        QCOMPARE(Özetler(y.Belge(0)), beklenen);
+        QCOMPARE(Özetler(y.TekBelge()), beklenen);
         QCOMPARE(ortam->gösterilen.size(), size_t(hatalı));
         QVERIFY(!ortam->bitişKodu && (!hatalı || ortam->gösterilen[0].metin.contains(u"3021")));
     }
