@@ -21,7 +21,6 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
-#include <sqlite3.h>
 #include <vector>
 
 namespace {
@@ -52,7 +51,7 @@ void PersoneliYaz()
                            "Özlem", "Ümit", "Şule",   "Gül",   "Zeynep", "Oğuz", "Emine"};
     const char* soyadlar[] = {"YILMAZ", "KAYA",   "DEMİR", "ŞAHİN", "ÇELİK", "YILDIZ", "ÖZTÜRK",
                               "AYDIN",  "ARSLAN", "DOĞAN", "KILIÇ", "ÇETİN", "KOÇ",    "KURT"};
-    sqlite3_exec(Veritabanı.Tutamaç(), "BEGIN", nullptr, nullptr, nullptr);
+    Veritabanı.Çalıştır(QStringLiteral("BEGIN"));
     for (int i = 0; i < KişiSayısı; ++i) {
         const QString ad = QString::fromUtf8(adlar[i % 14]) + QLatin1Char(' ') +
                            QString::fromUtf8(soyadlar[(i / 14) % 14]);
@@ -62,7 +61,7 @@ void PersoneliYaz()
                                                 QStringLiteral("Memur"), servis,
                                                 QString::number(KişiSayısı - i)));
     }
-    sqlite3_exec(Veritabanı.Tutamaç(), "COMMIT", nullptr, nullptr, nullptr);
+    Veritabanı.Çalıştır(QStringLiteral("COMMIT"));
 }
 
 int TekÇalışma(bool dolu)

@@ -86,7 +86,6 @@ SonuçKümesi::SonuçKümesi(sqlite3* bağlantı, detay::DeyimTutucu deyim)
         sütunlar_.push_back(QString::fromUtf8(sqlite3_column_name(deyim_.get(), i)));
     son_ = false;
     Adımla();
-    baş_ = son_;
 }
 
 void SonuçKümesi::Adımla()

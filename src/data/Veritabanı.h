@@ -36,7 +36,6 @@ public:
     SonuçKümesi(sqlite3* bağlantı, detay::DeyimTutucu deyim);
 
     bool EOF_() const { return son_; }         // no current row: past the last one
-    bool BOF_() const { return baş_; }         // the set was empty from the start
     QVariant Alan(const QString& sütun) const; // null for SQL NULL; DATE columns as QDate
     QVariant Alan(int konum) const;
     void SonrakineGeç();
@@ -48,7 +47,6 @@ private:
     detay::DeyimTutucu deyim_;
     std::vector<QString> sütunlar_; // the column names, read once: rows are read by name
     bool son_ = true;
-    bool baş_ = true;
 };
 
 // A whole table opened by name, first row current; rows are added or edited through a buffer
@@ -101,8 +99,6 @@ public:
     // Writes a compacted copy of the file at kaynak to hedef; hedef is replaced only once the
     // copy is complete, so a failure leaves whatever stood at hedef untouched.
     static void Sıkıştır(const QString& kaynak, const QString& hedef);
-
-    sqlite3* Tutamaç() const { return bağlantı_.get(); }
 
 private:
     sqlite3* Bağlantı() const;
