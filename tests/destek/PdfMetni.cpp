@@ -2,11 +2,13 @@
 
 #include <QProcess>
 
+using namespace Qt::StringLiterals;
+
 QString PdfMetni(const QString& pdf)
 {
     QProcess süreç;
     süreç.setStandardErrorFile(QProcess::nullDevice());
-    süreç.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    süreç.start(u"pdftotext"_s, {pdf, u"-"_s});
     süreç.waitForFinished(60000);
     return QString::fromUtf8(süreç.readAllStandardOutput());
 }

@@ -9,16 +9,16 @@
 #include <QProcess>
 #include <QSettings>
 
+using namespace Qt::StringLiterals;
+
 TestOrtamı::TestOrtamı(bool veritabanıYaz)
 {
-    QDir(kök_.path()).mkpath(QStringLiteral("program"));
-    QDir(kök_.path()).mkpath(QStringLiteral("programlar"));
-    QDir(kök_.path()).mkpath(QStringLiteral("ayarlar"));
+    QDir(kök_.path()).mkpath(u"program"_s);
+    QDir(kök_.path()).mkpath(u"programlar"_s);
+    QDir(kök_.path()).mkpath(u"ayarlar"_s);
     qputenv("PROGRAMFILES", QFile::encodeName(ProgramDosyaları()));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       kök_.path() + QStringLiteral("/ayarlar"));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       kök_.path() + QStringLiteral("/ayarlar"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, kök_.path() + u"/ayarlar"_s);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, kök_.path() + u"/ayarlar"_s);
     ProgramDosyasınınKlasörünüAyarla(ProgramKlasörü());
     if (veritabanıYaz)
         İlkVeritabanınıYaz(VeritabanıYolu());
@@ -35,16 +35,16 @@ TestOrtamı::TestOrtamı(bool veritabanıYaz)
     ProgramSonunuSıfırla();
     ::SaatiAyarla({});
     ::ProgramKlasörü = ProgramKlasörü();
-    AyarUygulamaAdı = QStringLiteral("Velnora\\Tessaro");
+    AyarUygulamaAdı = u"Velnora\\Tessaro"_s;
     VurguRengi = QColor(10, 80, 220);
-    ProgramBaşlığı = QStringLiteral("Velnora - Tessaro 1.01");
+    ProgramBaşlığı = u"Velnora - Tessaro 1.01"_s;
     KurumAdı.clear();
 }
 
 TestOrtamı::~TestOrtamı()
 {
     if (saltOkunur_)
-        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), VeritabanıYolu()});
+        QProcess::execute(u"chattr"_s, {u"-i"_s, VeritabanıYolu()});
     Veritabanı.Kapat();
     MesajKutusuUygulamasınıAyarla({});
     ProgramSonunuAyarla({});
@@ -56,12 +56,12 @@ TestOrtamı::~TestOrtamı()
 
 QString TestOrtamı::ProgramKlasörü() const
 {
-    return kök_.path() + QStringLiteral("/program/");
+    return kök_.path() + u"/program/"_s;
 }
 
 QString TestOrtamı::ProgramDosyaları() const
 {
-    return kök_.path() + QStringLiteral("/programlar/");
+    return kök_.path() + u"/programlar/"_s;
 }
 
 void TestOrtamı::VeritabanınıAç()
@@ -82,15 +82,15 @@ void TestOrtamı::SaatiAyarla(const QDateTime& an)
 
 bool TestOrtamı::VeritabanınıDoluDiskeTaşı()
 {
-    const QString klasör = kök_.path() + QStringLiteral("/disk");
+    const QString klasör = kök_.path() + u"/disk"_s;
     QDir().mkpath(klasör);
     disk_ = std::make_unique<KüçükDisk>(klasör, 256);
     if (!disk_->Kurulu())
         return false;
     Veritabanı.Kapat();
-    const QString yol = klasör + QStringLiteral("/Tsr.vtb");
+    const QString yol = klasör + u"/Tsr.vtb"_s;
     QFile::copy(VeritabanıYolu(), yol);
-    QFile dolgu(klasör + QStringLiteral("/dolgu"));
+    QFile dolgu(klasör + u"/dolgu"_s);
     dolgu.open(QIODevice::WriteOnly);
     const QByteArray blok(4096, 'x');
     while (dolgu.write(blok) == blok.size() && dolgu.flush()) {
@@ -103,8 +103,7 @@ bool TestOrtamı::VeritabanınıDoluDiskeTaşı()
 bool TestOrtamı::VeritabanınıSaltOkunurYap()
 {
     Veritabanı.Kapat();
-    saltOkunur_ =
-        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), VeritabanıYolu()}) == 0;
+    saltOkunur_ = QProcess::execute(u"chattr"_s, {u"+i"_s, VeritabanıYolu()}) == 0;
     Veritabanı.Aç(VeritabanıYolu());
     return saltOkunur_;
 }

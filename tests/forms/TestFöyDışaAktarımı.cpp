@@ -12,6 +12,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+using namespace Qt::StringLiterals;
+
 class TestFoyDisaAktarimi : public AnaFormTesti
 {
     Q_OBJECT
@@ -24,12 +26,10 @@ class TestFoyDisaAktarimi : public AnaFormTesti
         ortam = std::make_unique<TestOrtamı>();
         ortam->VeritabanınıAç();
         for (int i = 0; i < kişi; ++i)
-            ortam->Çalıştır(Deyim::PersonelEkle(
-                QString::number(100 + i), QStringLiteral("Kişi %1").arg(i), QStringLiteral("Memur"),
-                QStringLiteral("Acil"), QString::number(i + 1)));
+            ortam->Çalıştır(Deyim::PersonelEkle(QString::number(100 + i), u"Kişi %1"_s.arg(i),
+                                                u"Memur"_s, u"Acil"_s, QString::number(i + 1)));
         if (kurumAdı)
-            ortam->Çalıştır(
-                QStringLiteral("INSERT INTO KurumTablosu VALUES ('ÇAĞLAYAN HASTANESİ')"));
+            ortam->Çalıştır(u"INSERT INTO KurumTablosu VALUES ('ÇAĞLAYAN HASTANESİ')"_s);
         ortam->SaatiAyarla(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
         YazıcıVar = false;
         Aç();
@@ -51,7 +51,7 @@ class TestFoyDisaAktarimi : public AnaFormTesti
             auto* seçme = qobject_cast<QFileDialog*>(pencere);
             QVERIFY(seçme);
             QCOMPARE(QFileInfo(seçme->selectedFiles().value(0)).fileName(),
-                     QStringLiteral("Mesai İmza Föyleri - ARALIK 2026.pdf"));
+                     u"Mesai İmza Föyleri - ARALIK 2026.pdf"_s);
             seçme->selectFile(yol);
             if (kabulde)
                 kabulde();
@@ -70,27 +70,26 @@ private Q_SLOTS:
     {
         Hazırla(4, 3);
         const QTemporaryDir klasör;
-        const QString yol = klasör.filePath(QStringLiteral("föyler.pdf"));
+        const QString yol = klasör.filePath(u"föyler.pdf"_s);
         // Each run rebuilds the month's holidays first.
-        ortam->Çalıştır(QStringLiteral("INSERT INTO TatilTarihleriTablosu VALUES (#12/24/2026#)"));
+        ortam->Çalıştır(u"INSERT INTO TatilTarihleriTablosu VALUES (#12/24/2026#)"_s);
         Kaydet(yol);
         QVERIFY(form->TatilMi(QDate(2026, 12, 24)));
         const QStringList sayfalar = PdfMetni(yol).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
         QCOMPARE(sayfalar.size(), 3);
         for (int i = 0; i < 3; ++i) {
-            QVERIFY(sayfalar[i].contains(
-                QStringLiteral("ÇAĞLAYAN HASTANESİ MESAİ İMZA FÖYÜ - ARALIK 2026")));
-            QVERIFY2(sayfalar[i].contains(QStringLiteral("Kişi %1").arg(i == 0 ? 0 : i + 1)),
+            QVERIFY(sayfalar[i].contains(u"ÇAĞLAYAN HASTANESİ MESAİ İMZA FÖYÜ - ARALIK 2026"_s));
+            QVERIFY2(sayfalar[i].contains(u"Kişi %1"_s.arg(i == 0 ? 0 : i + 1)),
                      qPrintable(sayfalar[i]));
         }
         for (int satır = 0; satır < 4; ++satır)
             QCOMPARE(İşaretli(satır), satır != 1);
 
-        ortam->Çalıştır(QStringLiteral("INSERT INTO TatilTarihleriTablosu VALUES (#12/25/2026#)"));
+        ortam->Çalıştır(u"INSERT INTO TatilTarihleriTablosu VALUES (#12/25/2026#)"_s);
         int sayfa = 0;
         Menüden(D<QPushButton>("YazdırDüğmesi"), 0, [&](QWidget* önizleme) {
             sayfa = önizleme->findChild<QPrintPreviewWidget*>()->pageCount();
-            QCOMPARE(önizleme->windowTitle(), QStringLiteral("Baskı Önizleme"));
+            QCOMPARE(önizleme->windowTitle(), u"Baskı Önizleme"_s);
         });
         QCOMPARE(sayfa, 3);
         QVERIFY(form->TatilMi(QDate(2026, 12, 25)));
@@ -103,11 +102,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("sıra");
         QTest::addColumn<QString>("mesaj");
         QTest::addColumn<QString>("odak");
-        QTest::newRow("önizleme") << 0 << 0
-                                  << QStringLiteral("Lütfen, listeden bir personel seçiniz!")
-                                  << QStringLiteral("PersonelListesi");
-        QTest::newRow("pdf") << 1 << 1 << QStringLiteral("Lütfen, \"Kurum Adı\" giriniz!")
-                             << QStringLiteral("KurumAdıGirişiDüğmesi");
+        QTest::newRow("önizleme") << 0 << 0 << u"Lütfen, listeden bir personel seçiniz!"_s
+                                  << u"PersonelListesi"_s;
+        QTest::newRow("pdf") << 1 << 1 << u"Lütfen, \"Kurum Adı\" giriniz!"_s
+                             << u"KurumAdıGirişiDüğmesi"_s;
     }
     void yapilamayanDisaAktarim()
     {
@@ -127,13 +125,13 @@ private Q_SLOTS:
     {
         Hazırla(40, 1);
         QTemporaryDir kapalı;
-        const DosyaEngeli engel({QStringLiteral("chattr"), QStringLiteral("+i"), kapalı.path()},
-                                {QStringLiteral("chattr"), QStringLiteral("-i"), kapalı.path()});
+        const DosyaEngeli engel({u"chattr"_s, u"+i"_s, kapalı.path()},
+                                {u"chattr"_s, u"-i"_s, kapalı.path()});
         QVERIFY(engel.Kurulu());
-        Kaydet(kapalı.filePath(QStringLiteral("föyler.pdf")));
+        Kaydet(kapalı.filePath(u"föyler.pdf"_s));
         QCOMPARE(ortam->gösterilen.size(), 1u);
-        QCOMPARE(ortam->gösterilen[0].metin, QStringLiteral("PDF dosyası kaydedilemedi:\r\n\r\n") +
-                                                 kapalı.filePath(QStringLiteral("föyler.pdf")));
+        QCOMPARE(ortam->gösterilen[0].metin,
+                 u"PDF dosyası kaydedilemedi:\r\n\r\n"_s + kapalı.filePath(u"föyler.pdf"_s));
         QVERIFY(QDir(kapalı.path()).isEmpty());
 
         QTest::mouseClick(D<QPushButton>("ListeyiSeçDüğmesi"), Qt::LeftButton);
@@ -142,7 +140,7 @@ private Q_SLOTS:
         iptal.setSingleShot(true);
         connect(&iptal, &QTimer::timeout, this,
                 [this] { form->findChild<QProgressDialog*>()->cancel(); });
-        Kaydet(klasör.filePath(QStringLiteral("iptal.pdf")), [&] { iptal.start(0); });
+        Kaydet(klasör.filePath(u"iptal.pdf"_s), [&] { iptal.start(0); });
         QCOMPARE(ortam->gösterilen.size(), 1u);
         QVERIFY(QDir(klasör.path()).isEmpty());
     }

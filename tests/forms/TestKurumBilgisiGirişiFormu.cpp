@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class KurumBilgisiTesti : public QObject
 {
     Q_OBJECT
@@ -27,12 +29,12 @@ class KurumBilgisiTesti : public QObject
         ortam = std::make_unique<TestOrtamı>();
         ortam->VeritabanınıAç();
         if (!ad.isEmpty())
-            ortam->Çalıştır(QStringLiteral("INSERT INTO KurumTablosu VALUES ('%1')").arg(ad));
+            ortam->Çalıştır(u"INSERT INTO KurumTablosu VALUES ('%1')"_s.arg(ad));
         KurumAdı = ad;
         form = std::make_unique<KurumBilgisiGirişiFormu>(nullptr);
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        kutu = form->findChild<QPlainTextEdit*>(QStringLiteral("KurumBilgisiKutusu"));
+        kutu = form->findChild<QPlainTextEdit*>(u"KurumBilgisiKutusu"_s);
         if (!metin.startsWith(u'\x16'))
             return KlavyedenYaz(kutu, metin);
         QApplication::clipboard()->setText(metin.mid(1));
@@ -40,8 +42,8 @@ class KurumBilgisiTesti : public QObject
     }
     QString Durum() const // the stored rows, the name in force, the box's text
     {
-        SonuçKümesi k = Veritabanı.KayıtKümesiAç(
-            QStringLiteral("SELECT group_concat(KurumAdi, '|') FROM KurumTablosu"));
+        SonuçKümesi k =
+            Veritabanı.KayıtKümesiAç(u"SELECT group_concat(KurumAdi, '|') FROM KurumTablosu"_s);
         return k.Alan(0).toString() + u'/' + KurumAdı + u'/' + kutu->toPlainText();
     }
 
@@ -54,20 +56,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("yazılan"); // the stored name, '>', what is typed
         QTest::addColumn<QString>("mesaj");
         QTest::addColumn<QString>("durum");
-        const QString kısa = QStringLiteral("Kurum bilgisinin en az 5 karakter olması gerekiyor!");
-        const QString düzgün = QStringLiteral("İLÇE MİLLİ EĞİTİM’İN");
-        QTest::newRow("kısa") << QStringLiteral(">  abc  ") << kısa << QStringLiteral("//ABC");
-        QTest::newRow("düzeltme") << QStringLiteral("> ilçe milli eğitim'in ") << QString()
+        const QString kısa = u"Kurum bilgisinin en az 5 karakter olması gerekiyor!"_s;
+        const QString düzgün = u"İLÇE MİLLİ EĞİTİM’İN"_s;
+        QTest::newRow("kısa") << u">  abc  "_s << kısa << u"//ABC"_s;
+        QTest::newRow("düzeltme") << u"> ilçe milli eğitim'in "_s << QString()
                                   << düzgün + u'/' + düzgün + u'/' + düzgün;
         const QString uzun(200, u'Ç'), emoji(199, u'A');
-        QTest::newRow("uzun") << QStringLiteral(">\x16") + QString(201, u'ç') << QString()
+        QTest::newRow("uzun") << u">\x16"_s + QString(201, u'ç') << QString()
                               << uzun + u'/' + uzun + u'/' + uzun;
-        QTest::newRow("sınırda emoji")
-            << QStringLiteral(">\x16") + QString(199, u'a') + QStringLiteral("😀") << QString()
-            << emoji + u'/' + emoji + u'/' + emoji;
+        QTest::newRow("sınırda emoji") << u">\x16"_s + QString(199, u'a') + u"😀"_s << QString()
+                                       << emoji + u'/' + emoji + u'/' + emoji;
         QTest::newRow("dolu disk")
-            << QStringLiteral("ESKİ>yeni kurum") << QStringLiteral("Hata Kodu: 3026")
-            << QStringLiteral("ESKİ/ESKİ/YENİ KURUM");
+            << u"ESKİ>yeni kurum"_s << u"Hata Kodu: 3026"_s << u"ESKİ/ESKİ/YENİ KURUM"_s;
     }
     void kaydetmek()
     {

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class MesaiSuresiTesti : public QObject
 {
     Q_OBJECT
@@ -22,17 +24,16 @@ class MesaiSuresiTesti : public QObject
     // Stores the weekday hours given, with 4 at the weekend, and opens a fresh dialog on them.
     void Aç(const QString& haftaİçi)
     {
-        ortam.Çalıştır(QStringLiteral("UPDATE MesaiSüreleriTablosu SET HaftaIciSuresi = %1, "
-                                      "HaftaSonuSuresi = 4")
-                           .arg(haftaİçi));
+        ortam.Çalıştır(u"UPDATE MesaiSüreleriTablosu SET HaftaIciSuresi = %1, "
+                       u"HaftaSonuSuresi = 4"_s.arg(haftaİçi));
         form = std::make_unique<MesaiSüresiBelirlemeFormu>(nullptr);
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        içi = form->findChild<DüğmeliKutu*>(QStringLiteral("HaftaİçiSüresiKutusu"));
-        sonu = form->findChild<DüğmeliKutu*>(QStringLiteral("HaftaSonuSüresiKutusu"));
-        QCOMPARE(sonu->Text(), QStringLiteral("4"));
+        içi = form->findChild<DüğmeliKutu*>(u"HaftaİçiSüresiKutusu"_s);
+        sonu = form->findChild<DüğmeliKutu*>(u"HaftaSonuSüresiKutusu"_s);
+        QCOMPARE(sonu->Text(), u"4"_s);
         // Values set on opening are no change of the user's.
-        QVERIFY(!form->findChild<QPushButton*>(QStringLiteral("KaydetDüğmesi"))->isEnabled());
+        QVERIFY(!form->findChild<QPushButton*>(u"KaydetDüğmesi"_s)->isEnabled());
     }
 private Q_SLOTS:
     void initTestCase() { ortam.VeritabanınıAç(); }
@@ -41,26 +42,25 @@ private Q_SLOTS:
     // refused and the bound saved. A stored value the boxes cannot take is reported.
     void kaydetmek()
     {
-        Aç(QStringLiteral("7"));
-        ortam.Çalıştır(QStringLiteral("UPDATE MesaiSüreleriTablosu SET HaftaSonuSuresi = 2"));
+        Aç(u"7"_s);
+        ortam.Çalıştır(u"UPDATE MesaiSüreleriTablosu SET HaftaSonuSuresi = 2"_s);
         içi->DeğerKutusu()->selectAll();
-        QTest::keyClicks(içi->DeğerKutusu(), QStringLiteral("9"));
+        QTest::keyClicks(içi->DeğerKutusu(), u"9"_s);
         QTest::keyClick(içi->DeğerKutusu(), Qt::Key_Tab);
         QCOMPARE(ortam.gösterilen.at(0).metin,
-                 QStringLiteral("Belirlediğiniz değer, 1 ile 8 arasında olmalıdır!"));
-        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("KaydetDüğmesi")),
-                          Qt::LeftButton);
+                 u"Belirlediğiniz değer, 1 ile 8 arasında olmalıdır!"_s);
+        QTest::mouseClick(form->findChild<QPushButton*>(u"KaydetDüğmesi"_s), Qt::LeftButton);
         QCOMPARE(Veritabanı
-                     .KayıtKümesiAç(QStringLiteral("SELECT HaftaIciSuresi || HaftaSonuSuresi FROM "
-                                                   "MesaiSüreleriTablosu"))
+                     .KayıtKümesiAç(u"SELECT HaftaIciSuresi || HaftaSonuSuresi FROM "
+                                    u"MesaiSüreleriTablosu"_s)
                      .Alan(0)
                      .toString(),
-                 QStringLiteral("84"));
-        Aç(QStringLiteral("32767"));
-        Aç(QStringLiteral("32768"));
+                 u"84"_s);
+        Aç(u"32767"_s);
+        Aç(u"32768"_s);
         QCOMPARE(ortam.gösterilen.size(), size_t(3));
-        QVERIFY(ortam.gösterilen[1].metin.contains(QStringLiteral("Hata Kodu: 380\r")));
-        QVERIFY(ortam.gösterilen[2].metin.contains(QStringLiteral("Hata Kodu: 6\r")));
+        QVERIFY(ortam.gösterilen[1].metin.contains(u"Hata Kodu: 380\r"_s));
+        QVERIFY(ortam.gösterilen[2].metin.contains(u"Hata Kodu: 6\r"_s));
     }
 };
 

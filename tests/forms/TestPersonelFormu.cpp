@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 void Tuş(Qt::Key tuş, Qt::KeyboardModifiers ek = {})
 {
@@ -30,13 +32,13 @@ void Doldur(const QString& metinler, Qt::Key tuş = Qt::Key_Tab)
 
 const char* const Kutular[] = {"SiciliKutusu", "AdıSoyadıKutusu", "ÜnvanıKutusu", "ServisiKutusu",
                                "SıraNoKutusu"};
-const QString İkiKişi = QStringLiteral("10|Ali Veli|Memur|A|1 20|Can Kaya|Memur|A|2");
+const QString İkiKişi = u"10|Ali Veli|Memur|A|1 20|Can Kaya|Memur|A|2"_s;
 
 QString Kayıtlar()
 {
-    SonuçKümesi k = Veritabanı.KayıtKümesiAç(QStringLiteral(
-        "SELECT group_concat(Sicili || '|' || AdiSoyadi || '|' || Unvani || '|' || Servisi || '|' "
-        "|| SiraNo, ' ') FROM PersonelBilgileriTablosu"));
+    SonuçKümesi k = Veritabanı.KayıtKümesiAç(
+        u"SELECT group_concat(Sicili || '|' || AdiSoyadi || '|' || Unvani || '|' || Servisi || '|' "
+        u"|| SiraNo, ' ') FROM PersonelBilgileriTablosu"_s);
     return k.Alan(0).toString();
 }
 } // namespace
@@ -70,12 +72,12 @@ class TestPersonelFormu : public QObject
         ortam.reset(); // the old world puts back what it changed before the new one starts
         ortam = std::make_unique<TestOrtamı>();
         ortam->VeritabanınıAç();
-        ortam->Çalıştır(QStringLiteral("INSERT INTO PersonelBilgileriTablosu (Sicili, AdiSoyadi, "
-                                       "Unvani, Servisi, SiraNo) VALUES (10, 'Ali Veli', 'Memur', "
-                                       "'A', '1'), (20, 'Can Kaya', 'Memur', 'A', '2')"));
+        ortam->Çalıştır(u"INSERT INTO PersonelBilgileriTablosu (Sicili, AdiSoyadi, "
+                        u"Unvani, Servisi, SiraNo) VALUES (10, 'Ali Veli', 'Memur', "
+                        u"'A', '1'), (20, 'Can Kaya', 'Memur', 'A', '2')"_s);
         ana = std::make_unique<AnaForm>();
         ana->Yükle();
-        ana->findChild<QListWidget*>(QStringLiteral("PersonelListesi"))->setCurrentRow(0);
+        ana->findChild<QListWidget*>(u"PersonelListesi"_s)->setCurrentRow(0);
         QVERIFY(PenceredeYap(
             [&] {
                 QTest::mouseClick(ana->findChild<QPushButton*>(QString::fromUtf8(düğme)),
@@ -93,26 +95,24 @@ private Q_SLOTS:
     void ekleme()
     {
         Diyalogda("EkleDüğmesi", [&] {
-            Doldur(QStringLiteral("a92233720368547758070|hüseyin ışık|şef|idari işler|x50"),
-                   Qt::Key_Return);
-            QCOMPARE(Durum(), QStringLiteral("Kaydet|İptal|9223372036854775807|Hüseyin IŞIK|Şef|"
-                                             "İdari İşler|50"));
+            Doldur(u"a92233720368547758070|hüseyin ışık|şef|idari işler|x50"_s, Qt::Key_Return);
+            QCOMPARE(Durum(), u"Kaydet|İptal|9223372036854775807|Hüseyin IŞIK|Şef|"
+                              u"İdari İşler|50"_s);
             Tuş(Qt::Key_Space);
-            QCOMPARE(Durum(), QStringLiteral("Personel &Ekle|Kapat (Esc)|||||"));
+            QCOMPARE(Durum(), u"Personel &Ekle|Kapat (Esc)|||||"_s);
             QTest::mouseClick(D<QPushButton>("EkleKaydetDüğmesi"), Qt::LeftButton);
-            Doldur(QStringLiteral("7"));
-            Doldur(QStringLiteral("ece "), Qt::Key_unknown);
+            Doldur(u"7"_s);
+            Doldur(u"ece "_s, Qt::Key_unknown);
             for (QEvent::Type tür : {QEvent::FocusOut, QEvent::FocusIn}) {
                 QFocusEvent olay(tür, Qt::ActiveWindowFocusReason);
                 QApplication::sendEvent(QApplication::focusWidget(), &olay);
             }
-            Doldur(QStringLiteral("naz"), Qt::Key_unknown);
-            QCOMPARE(D("AdıSoyadıKutusu")->text(), QStringLiteral("ece naz"));
+            Doldur(u"naz"_s, Qt::Key_unknown);
+            QCOMPARE(D("AdıSoyadıKutusu")->text(), u"ece naz"_s);
             Tuş(Qt::Key_Escape); // cancels the entry; the dialog stays
-            QVERIFY(f->isVisible() && Durum().startsWith(QStringLiteral("Personel &Ekle|")));
+            QVERIFY(f->isVisible() && Durum().startsWith(u"Personel &Ekle|"_s));
         });
-        QCOMPARE(Kayıtlar(),
-                 İkiKişi + QStringLiteral(" 9223372036854775807|Hüseyin IŞIK|Şef|İdari İşler|50"));
+        QCOMPARE(Kayıtlar(), İkiKişi + u" 9223372036854775807|Hüseyin IŞIK|Şef|İdari İşler|50"_s);
     }
 
     // Each check shows its message over the dialog, then focuses the box at fault; editing, only
@@ -123,25 +123,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("metinler"); // starting with '*': editing the first person
         QTest::addColumn<QString>("eksik");    // none: the registry number is another's
         QTest::addColumn<int>("odak");         // the box at fault, 0 the first
-        QTest::newRow("sicil") << QString() << QStringLiteral("SİCİLİ'ni") << 0;
-        QTest::newRow("düzenleme") << QStringLiteral("*20") << QString() << 0;
-        QTest::newRow("ad") << QStringLiteral("*10| |c|d|") << QStringLiteral("AD ve SOYADI'nı")
-                            << 1;
-        QTest::newRow("soyad") << QStringLiteral("5|ali|c|d|") << QStringLiteral("SOYADI'nı") << 1;
-        QTest::newRow("ünvan") << QStringLiteral("5|a b||d|") << QStringLiteral("ÜNVANI'nı") << 2;
-        QTest::newRow("servis") << QStringLiteral("5|a b|c||") << QStringLiteral("SERVİSİ'ni") << 3;
-        QTest::newRow("yazılamaz") << QStringLiteral("*10|Ece NAZ|Şef|B|4") << QString() << -1;
+        QTest::newRow("sicil") << QString() << u"SİCİLİ'ni"_s << 0;
+        QTest::newRow("düzenleme") << u"*20"_s << QString() << 0;
+        QTest::newRow("ad") << u"*10| |c|d|"_s << u"AD ve SOYADI'nı"_s << 1;
+        QTest::newRow("soyad") << u"5|ali|c|d|"_s << u"SOYADI'nı"_s << 1;
+        QTest::newRow("ünvan") << u"5|a b||d|"_s << u"ÜNVANI'nı"_s << 2;
+        QTest::newRow("servis") << u"5|a b|c||"_s << u"SERVİSİ'ni"_s << 3;
+        QTest::newRow("yazılamaz") << u"*10|Ece NAZ|Şef|B|4"_s << QString() << -1;
     }
     void denetimler()
     {
         QFETCH(QString, metinler);
         QFETCH(QString, eksik);
         QFETCH(int, odak);
-        const QString mesaj =
-            eksik.isEmpty()
-                ? QStringLiteral("Girmeye çalıştığınız SİCİL daha önce girilmiş!\r\n\r\n"
-                                 "Lütfen, değiştirip yeniden deneyiniz.")
-                : QStringLiteral("Personelin %1 girmeniz gerekiyor!").arg(eksik);
+        const QString mesaj = eksik.isEmpty()
+                                  ? u"Girmeye çalıştığınız SİCİL daha önce girilmiş!\r\n\r\n"
+                                    u"Lütfen, değiştirip yeniden deneyiniz."_s
+                                  : u"Personelin %1 girmeniz gerekiyor!"_s.arg(eksik);
         const bool düzenleme = metinler.startsWith(u'*');
         QPoint orta; // the middle of a window shown in the message box's place
         Diyalogda(düzenleme ? "DeğiştirDüğmesi" : "EkleDüğmesi", [&] {
@@ -158,11 +156,11 @@ private Q_SLOTS:
             QTest::mouseClick(D<QPushButton>("EkleKaydetDüğmesi"), Qt::LeftButton);
             QCOMPARE(ortam->gösterilen.size(), size_t(1));
             QCOMPARE(odak < 0 ? ortam->gösterilen[0].başlık : ortam->gösterilen[0].metin,
-                     odak < 0 ? QStringLiteral("Hata oluştu!") : mesaj);
+                     odak < 0 ? u"Hata oluştu!"_s : mesaj);
             QVERIFY(odak < 0 || f->focusWidget() == D(Kutular[odak]));
             QVERIFY(odak < 0 || orta == f->frameGeometry().center());
-            QVERIFY(Durum().startsWith(QStringLiteral("Kaydet|İptal|") +
-                                       (odak < 0 ? metinler.mid(1) : QString())));
+            QVERIFY(
+                Durum().startsWith(u"Kaydet|İptal|"_s + (odak < 0 ? metinler.mid(1) : QString())));
             QVERIFY(!ortam->bitişKodu && f->isVisible());
         });
         QCOMPARE(Kayıtlar(), İkiKişi);

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TestTatilTarihleri : public QObject
 {
     Q_OBJECT
@@ -33,8 +35,7 @@ class TestTatilTarihleri : public QObject
     }
     void Hücre(int no)
     {
-        QTest::mouseClick(Bul<QLabel>(qPrintable(QStringLiteral("GünEtiketi%1").arg(no))),
-                          Qt::LeftButton);
+        QTest::mouseClick(Bul<QLabel>(qPrintable(u"GünEtiketi%1"_s.arg(no))), Qt::LeftButton);
     }
     void Tıkla(const char* düğme) { QTest::mouseClick(Bul<QPushButton>(düğme), Qt::LeftButton); }
     QString Liste() // the list's dates, each after a '/'
@@ -53,8 +54,8 @@ private Q_SLOTS: // moc reads slot names in ASCII only
     {
         QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
         ortam.VeritabanınıAç();
-        ortam.Çalıştır(QStringLiteral("INSERT INTO TatilTarihleriTablosu VALUES ('2024-01-31'), "
-                                      "('2024-02-01'), ('2026-01-01'), ('2026-03-21'), ('abc')"));
+        ortam.Çalıştır(u"INSERT INTO TatilTarihleriTablosu VALUES ('2024-01-31'), "
+                       u"('2024-02-01'), ('2026-01-01'), ('2026-03-21'), ('abc')"_s);
         Aç(2024, 1); // 6 January a Saturday in cell 5, 7 January a Sunday in cell 6
         Hücre(0);
         for (Qt::Key tuş :
@@ -66,8 +67,7 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         for (Qt::Key tuş : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})
             QTest::keyClick(QApplication::focusWidget(), tuş);
         QCOMPARE(SeçilenTarih, QDate(2024, 1, 31));
-        QCOMPARE(Bul<QLabel>("SeçilenTarihEtiketi")->text(),
-                 QStringLiteral("31 Ocak 2024 Çarşamba"));
+        QCOMPARE(Bul<QLabel>("SeçilenTarihEtiketi")->text(), u"31 Ocak 2024 Çarşamba"_s);
         for (int hücre : {6, 5, 5}) {
             Hücre(hücre);
             Tıkla("ListeyeEkleDüğmesi");
@@ -75,26 +75,26 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         }
         Hücre(15);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
-        QTRY_COMPARE(Liste(), QStringLiteral("/6.01.2024/16.01.2024/31.01.2024"));
+        QTRY_COMPARE(Liste(), u"/6.01.2024/16.01.2024/31.01.2024"_s);
         Bul("TatilTarihleriListesi")->setCurrentRow(1);
         ortam.yanıtlar = {Yanıt::Evet};
         Tıkla("ListedenÇıkarDüğmesi");
-        QCOMPARE(Liste(), QStringLiteral("/6.01.2024/31.01.2024"));
+        QCOMPARE(Liste(), u"/6.01.2024/31.01.2024"_s);
         Aç(2026, 3);
         QCOMPARE(MenüdenSeç(Bul("TatilTarihleriListesi")),
-                 QStringLiteral("2026 Yılının Resmî Tatillerini Ekle"));
-        QCOMPARE(Liste(), QStringLiteral("/20.03.2026/21.03.2026"));
+                 u"2026 Yılının Resmî Tatillerini Ekle"_s);
+        QCOMPARE(Liste(), u"/20.03.2026/21.03.2026"_s);
         QStringList metinler;
         for (const Mesaj& m : ortam.gösterilen)
             metinler << m.metin;
         QCOMPARE(metinler.join(u'|'),
-                 QStringLiteral("PAZAR günü tatil günü olarak belirlenemez!|Bu tarih listeye "
-                                "EKLENMİŞ!|16.01.2024 tarihli tatili SİLMEK istediğinizden emin "
-                                "misiniz?|2026 yılının resmî tatillerinden 10 gün listeye "
-                                "eklendi.\nListede zaten olduğu için eklenmeyen: 1.01.2026, "
-                                "21.03.2026\nPAZAR gününe denk geldiği için eklenmeyen: "
-                                "22.03.2026, 30.08.2026\nYarım gün (öğleden sonra) olduğu için "
-                                "eklenmeyen: 19.03.2026, 26.05.2026, 28.10.2026"));
+                 u"PAZAR günü tatil günü olarak belirlenemez!|Bu tarih listeye "
+                 u"EKLENMİŞ!|16.01.2024 tarihli tatili SİLMEK istediğinizden emin "
+                 u"misiniz?|2026 yılının resmî tatillerinden 10 gün listeye "
+                 u"eklendi.\nListede zaten olduğu için eklenmeyen: 1.01.2026, "
+                 u"21.03.2026\nPAZAR gününe denk geldiği için eklenmeyen: "
+                 u"22.03.2026, 30.08.2026\nYarım gün (öğleden sonra) olduğu için "
+                 u"eklenmeyen: 19.03.2026, 26.05.2026, 28.10.2026"_s);
     }
 };
 
