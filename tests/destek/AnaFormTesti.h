@@ -1,9 +1,11 @@
 #pragma once
-// The base of tests that drive the real main window: its controls found by name, entries
-// clicked and marked as a user does, and the print button pressed with an action inside the
-// printer choice dialog.
+// The base of tests that drive the real main window: a test world with staff in it, the
+// window's controls found by name, entries clicked and marked as a user does, and the print
+// button pressed with an action inside the printer choice dialog.
 
 #include "Girdiler.h"
+#include "TestOrtamı.h"
+#include "data/Deyimler.h"
 #include "forms/AnaForm.h"
 
 #include <QApplication>
@@ -16,7 +18,22 @@
 
 class AnaFormTesti : public QObject
 {
+    Q_OBJECT
+
 protected:
+    // A fresh world with its database open, holding kişiler in list order: registry numbers
+    // from 100, each a "Memur" of "Acil".
+    void Kur(const QStringList& kişiler)
+    {
+        form.reset();
+        ortam.reset(); // the old world puts back what it changed before the new one starts
+        ortam = std::make_unique<TestOrtamı>();
+        ortam->VeritabanınıAç();
+        for (int i = 0; i < kişiler.size(); ++i)
+            ortam->Çalıştır(Deyim::PersonelEkle(QString::number(100 + i), kişiler[i],
+                                                QStringLiteral("Memur"), QStringLiteral("Acil"),
+                                                QString::number(i + 1)));
+    }
     template <class T> T* D(const char* ad) const
     {
         return form->findChild<T*>(QString::fromUtf8(ad));
@@ -56,5 +73,13 @@ protected:
                           Qt::LeftButton);
     }
 
+    std::unique_ptr<TestOrtamı> ortam;
     std::unique_ptr<AnaForm> form;
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        form.reset();
+        ortam.reset();
+    }
 };

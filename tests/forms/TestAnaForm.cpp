@@ -2,9 +2,7 @@
 // dialog its button opens, and the chosen month's holiday set and calendar.
 
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "data/Deyimler.h"
 #include "destek/AnaFormTesti.h"
-#include "destek/TestOrtamı.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,27 +14,15 @@ class TestAnaForm : public AnaFormTesti
 {
     Q_OBJECT
 
-    std::unique_ptr<TestOrtamı> ortam;
-
 private Q_SLOTS:
     void init()
     {
-        ortam = std::make_unique<TestOrtamı>();
-        ortam->VeritabanınıAç();
+        Kur({u"Ahmet Kaya"_s, u"Ayşe Su"_s, u"Cem Ak"_s});
         ortam->SaatiAyarla(QDateTime(QDate(2024, 3, 15), QTime(9, 0)));
-        ortam->Çalıştır(
-            Deyim::PersonelEkle(u"1"_s, u"Ahmet Kaya"_s, u"Memur"_s, u"Acil"_s, u"1"_s));
-        ortam->Çalıştır(Deyim::PersonelEkle(u"2"_s, u"Ayşe Su"_s, u"Şef"_s, u"Acil"_s, u"2"_s));
-        ortam->Çalıştır(Deyim::PersonelEkle(u"3"_s, u"Cem Ak"_s, u"Şef"_s, u"Acil"_s, u"3"_s));
         for (const char* gün : {"2/29/2024", "3/1/2024", "3/31/2024", "4/1/2024", "12/1/2024"})
             ortam->Çalıştır(
                 u"INSERT INTO TatilTarihleriTablosu VALUES (#%1#)"_s.arg(QLatin1String(gün)));
         Aç();
-    }
-    void cleanup()
-    {
-        form.reset();
-        ortam.reset();
     }
 
     // A click shows the record; one removed behind the window's back is reported and leaves

@@ -3,11 +3,9 @@
 // removed while the choice was open prints nothing and keeps every mark.
 
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "data/Deyimler.h"
 #include "destek/AnaFormTesti.h"
 #include "destek/CupsSunucusu.h"
 #include "destek/PdfMetni.h"
-#include "destek/TestOrtamı.h"
 #include "gui/YazıcıApileri.h"
 
 #include <QComboBox>
@@ -21,7 +19,6 @@ class TestAnaFormYazdir : public AnaFormTesti
     Q_OBJECT
 
     std::unique_ptr<CupsSunucusu> sunucu;
-    std::unique_ptr<TestOrtamı> ortam;
     const QStringList Kişiler = {u"Ahmet Kaya"_s,   u"Ayşe Yılmaz"_s, u"Burak Çelik"_s,
                                  u"Cemile Şahin"_s, u"Deniz Öz"_s,    u"İrem Kılıç"_s};
 
@@ -36,20 +33,11 @@ private Q_SLOTS:
     }
     void init()
     {
-        ortam = std::make_unique<TestOrtamı>();
-        ortam->VeritabanınıAç();
-        for (int i = 0; i < Kişiler.size(); ++i)
-            ortam->Çalıştır(Deyim::PersonelEkle(QString::number(100 + i), Kişiler[i], u"Memur"_s,
-                                                u"Acil"_s, QString::number(i + 1)));
+        Kur(Kişiler);
         ortam->Çalıştır(u"INSERT INTO KurumTablosu VALUES ('ÇAĞLAYAN HASTANESİ')"_s);
         YazıcıVar = true;
         GeçerliYazıcıyıAyarla(sunucu->Kuyruk(0));
         Aç();
-    }
-    void cleanup()
-    {
-        form.reset();
-        ortam.reset();
     }
 
     // One job per marked person on the printer chosen, in list order, each made current with

@@ -3,10 +3,8 @@
 // order, the marks left as they are, and no file at all when the export cannot be made whole.
 
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "data/Deyimler.h"
 #include "destek/AnaFormTesti.h"
 #include "destek/PdfMetni.h"
-#include "destek/TestOrtamı.h"
 
 #include <QtPrintSupport>
 #include <QtTest>
@@ -18,16 +16,13 @@ class TestFoyDisaAktarimi : public AnaFormTesti
 {
     Q_OBJECT
 
-    std::unique_ptr<TestOrtamı> ortam;
-
     // The window on kişi people in December 2026, işaretli of them marked: row 0, then from row 2.
     void Hazırla(int kişi, int işaretli, bool kurumAdı = true)
     {
-        ortam = std::make_unique<TestOrtamı>();
-        ortam->VeritabanınıAç();
+        QStringList kişiler;
         for (int i = 0; i < kişi; ++i)
-            ortam->Çalıştır(Deyim::PersonelEkle(QString::number(100 + i), u"Kişi %1"_s.arg(i),
-                                                u"Memur"_s, u"Acil"_s, QString::number(i + 1)));
+            kişiler << u"Kişi %1"_s.arg(i);
+        Kur(kişiler);
         if (kurumAdı)
             ortam->Çalıştır(u"INSERT INTO KurumTablosu VALUES ('ÇAĞLAYAN HASTANESİ')"_s);
         ortam->SaatiAyarla(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
@@ -59,12 +54,6 @@ class TestFoyDisaAktarimi : public AnaFormTesti
         });
     }
 private Q_SLOTS:
-    void cleanup()
-    {
-        form.reset();
-        ortam.reset();
-    }
-
     // Rows 0, 2 and 3 of four marked: three pages in list order, as the file and the preview.
     void herKisiyeBirSayfa()
     {
