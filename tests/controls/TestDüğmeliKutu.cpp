@@ -2,6 +2,7 @@
 // characters), the hours box 1-8. (moc cuts a class name with non-ASCII letters: ASCII here.)
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "common/Hata.h"
 #include "controls/DüğmeliKutu.h"
 #include "destek/Girdiler.h"
 #include "destek/TestOrtamı.h"
@@ -127,6 +128,7 @@ private Q_SLOTS:
         QTest::keyClick(&öteki, Qt::Key_K, Qt::AltModifier);
         QTRY_COMPARE(basılan.count(), 1);
         QVERIFY(ortam->gösterilen.empty());
+        QVERIFY_THROWS_EXCEPTION(Hata, ui.YılKutusu->SetEnYuksek(40000)); // a bound beyond 16 bits
     }
 };
 

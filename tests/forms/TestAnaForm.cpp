@@ -2,6 +2,7 @@
 // dialog its button opens, and the chosen month's holiday set and calendar.
 
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "controls/DüğmeliKutu.h"
 #include "destek/AnaFormTesti.h"
 
 #include <QComboBox>
@@ -69,8 +70,17 @@ private Q_SLOTS:
         QCOMPARE(adı, u"Ayşe Su"_s);
     }
 
+    // The window opens where it was closed.
+    void konum()
+    {
+        form->move(123, 45);
+        form->close();
+        Aç();
+        QCOMPARE(form->pos(), QPoint(123, 45));
+    }
+
     // The holidays from the first of the chosen month to the first of the next, rebuilt when the
-    // user chooses another month.
+    // user chooses another month or year.
     void tatiller()
     {
         QCOMPARE(form->Tatiller,
@@ -80,6 +90,10 @@ private Q_SLOTS:
         ay->setFocus();
         QTest::keyClick(ay, Qt::Key_End);
         QCOMPARE(form->Tatiller, std::vector<QDate>{QDate(2024, 12, 1)});
+        QLineEdit* yıl = D<DüğmeliKutu>("YılKutusu")->DeğerKutusu(); // and another year
+        yıl->setFocus();
+        QTest::keyClick(yıl, Qt::Key_Down);
+        QVERIFY(form->Tatiller.empty());
         // The calendar opens on the chosen month.
         QString açılan;
         QVERIFY(PenceredeYap(
@@ -87,7 +101,7 @@ private Q_SLOTS:
             [&](QWidget* takvim) {
                 açılan = takvim->windowTitle() + u' ' + SeçilenTarih.toString(Qt::ISODate);
             }));
-        QCOMPARE(açılan, u"Tatil Tarihleri 2024-12-01"_s);
+        QCOMPARE(açılan, u"Tatil Tarihleri 2023-12-01"_s);
     }
 };
 

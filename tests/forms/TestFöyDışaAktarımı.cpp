@@ -107,6 +107,7 @@ private Q_SLOTS:
         QCOMPARE(ortam->gösterilen.size(), 1u);
         QCOMPARE(ortam->gösterilen[0].metin, mesaj);
         QCOMPARE(QApplication::focusWidget()->objectName(), odak);
+        QTRY_VERIFY(!form->findChild<QMenu*>()); // the closed menu is gone
     }
 
     // A folder that refuses the file, and a long run cancelled: nothing is left behind.

@@ -1,12 +1,14 @@
 // The holiday calendar opened as the main window opens it, driven by real clicks and keys.
 
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "controls/DüğmeliKutu.h"
 #include "data/Veritabanı.h"
 #include "destek/Girdiler.h"
 #include "destek/TestOrtamı.h"
 #include "forms/TatilTarihleriFormu.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -80,6 +82,7 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         ortam.yanıtlar = {Yanıt::Evet};
         Tıkla("ListedenÇıkarDüğmesi");
         QCOMPARE(Liste(), u"/6.01.2024/31.01.2024"_s);
+        QVERIFY(!Bul<QLabel>("GünEtiketi15")->font().bold()); // no longer marked
         Aç(2026, 3);
         QCOMPARE(MenüdenSeç(Bul("TatilTarihleriListesi")),
                  u"2026 Yılının Resmî Tatillerini Ekle"_s);
@@ -95,6 +98,10 @@ private Q_SLOTS: // moc reads slot names in ASCII only
                  u"21.03.2026\nPAZAR gününe denk geldiği için eklenmeyen: "
                  u"22.03.2026, 30.08.2026\nYarım gün (öğleden sonra) olduğu için "
                  u"eklenmeyen: 19.03.2026, 26.05.2026, 28.10.2026"_s);
+        QLineEdit* yıl = Bul<DüğmeliKutu>("YılKutusu")->DeğerKutusu(); // a year back
+        yıl->setFocus();
+        QTest::keyClick(yıl, Qt::Key_Down);
+        QCOMPARE(SeçilenTarih.year(), 2025);
     }
 };
 

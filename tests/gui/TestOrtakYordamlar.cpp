@@ -9,6 +9,7 @@
 #include "destek/TestOrtamı.h"
 #include "gui/OrtakYordamlarModülü.h"
 #include "gui/QtMesajKutusu.h"
+#include "startup/QtÇevirisi.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -59,6 +60,8 @@ private Q_SLOTS:
         AlanıVurgula(&kutu, &etiket);
         QCOMPARE(kutu.selectedText() + etiket.palette().color(QPalette::WindowText).name(),
                  u"Personel"_s + VurguRengi.name());
+        QVERIFY(QtTürkçeMetinleriniYükle()); // Qt's own buttons speak Turkish
+        QCOMPARE(QDialogButtonBox(QDialogButtonBox::No).buttons()[0]->text(), u"&Hayır"_s);
     }
 
     // An armed box stands over the middle of the window active at the arming, unless that is off
