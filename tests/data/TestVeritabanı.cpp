@@ -48,7 +48,7 @@ private Q_SLOTS:
         const auto Satır = [](const char* ad, const QString& deyim, const QString& sonuç) {
             QTest::newRow(ad) << deyim << sonuç;
         };
-        Satır("DELETE *", u"DELETE * FROM T WHERE Nosu=1"_s, u"DELETE FROM T WHERE Nosu=1"_s);
+        Satır("DELETE *", u"DELETE * FROM T WHERE Nosu=1 "_s, u"DELETE FROM T WHERE Nosu=1 "_s);
         Satır("tarih", u"SELECT 1 WHERE G BETWEEN #3/1/2024# AND #12/31/100#"_s,
               u"SELECT 1 WHERE G BETWEEN '2024-03-01' AND '0100-12-31'"_s);
         // A quote right beside a date would read as an escaped quote and join the texts.

@@ -2,6 +2,7 @@
 // in a message or HataYönet's question without losing Tsr.vtb or Tsr.ydk.
 
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "data/SistemKaydıİşlemleriModülü.h"
 #include "data/Veritabanı.h"
 #include "data/VeritabanıHazırlığı.h"
 #include "destek/TestOrtamı.h"
@@ -151,6 +152,7 @@ private Q_SLOTS:
         for (QChar c : yanıtlar)
             ortam.yanıtlar.push_back(c == u'E' ? Yanıt::Evet : Yanıt::Hayır);
 
+        QCOMPARE(ProgramDosyalarıKlasörü(), ortam.ProgramDosyaları());
         VeritabanınıHazırla(ortam.ProgramKlasörü());
 
         qunsetenv("XDG_DATA_HOME");

@@ -30,6 +30,7 @@ private Q_SLOTS:
     // every box empty, not the person shown before.
     void silinmisKayit()
     {
+        QVERIFY(!(Liste()->item(2)->flags() & Qt::ItemIsDragEnabled)); // no entry is dragged
         Tıkla(0);
         QCOMPARE(D<QLineEdit>("AdıSoyadıKutusu")->text(), u"Ahmet Kaya"_s);
         ortam->Çalıştır(Deyim::PersoneliSil(2));

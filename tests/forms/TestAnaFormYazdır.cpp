@@ -56,6 +56,9 @@ private Q_SLOTS:
             güncelOlanlar.push_back(D<QPushButton>("YazdırDüğmesi")->isEnabled() ? -1 : satır);
         });
         Yazdır([&](QDialog* seçme) {
+            QVERIFY(seçme->findChild<QLineEdit*>(u"BağlantıNoktasıKutusu"_s)
+                        ->text()
+                        .endsWith(sunucu->Kuyruk(0))); // the current printer's
             QTest::keyClick(Yazıcılar(seçme), Qt::Key_Down);
             Tamam(seçme);
         });
