@@ -84,7 +84,6 @@ protected:
     virtual void BelgeAdınıVer(const QString& ad);
 
     bool BelgeAçıkMı() const { return ressam_.isActive(); }
-    const QFont& YazıTipi() const { return yazıTipi_; }
     int KalemGenişliği() const { return kalemNokta_; }
 
     // Throws the printer error; every failure of the device goes through here.

@@ -1,7 +1,6 @@
 #pragma once
-// A printer object that records what it is asked to draw instead of drawing it. Texts measure
-// 2 mm a letter (2.5 mm in bold); the line height is fixed (with boyutaGöre, at the default size,
-// in proportion to the size set); the area is A4 unless told. hataVer fails chosen drawings.
+// A printer object that records what it is asked to draw instead of drawing it on A4. Texts
+// measure 2 mm a letter (2.5 mm in bold); a line is 4 mm high. hataVer fails chosen drawings.
 
 #include "common/YazıcıNesnesi.h"
 
@@ -22,12 +21,6 @@ struct Çizim
 class KayıtYazıcısı : public YazıcıNesnesi
 {
 public:
-    explicit KayıtYazıcısı(QSizeF alan = QSizeF(210, 297), qreal satırYüksekliği = 4,
-                           bool boyutaGöre = false)
-        : alan_(alan), satırYüksekliği_(satırYüksekliği), boyutaGöre_(boyutaGöre)
-    {
-    }
-
     std::vector<Çizim> çizimler;
     std::function<bool(const Çizim&)> hataVer;
 
@@ -46,13 +39,8 @@ protected:
     void ÇizgiÇiz(QPointF a, QPointF b) override { Kaydet(Çizim::Çizgi, a, b); }
     void DikdörtgenÇiz(QPointF a, QPointF b) override { Kaydet(Çizim::Dikdörtgen, a, b); }
     qreal MetinÖlç(const QString& m) override { return m.size() * (KalınMı() ? 2.5 : 2.0); }
-    qreal SatırYüksekliğiÖlç() override
-    {
-        return boyutaGöre_
-                   ? satırYüksekliği_ * YazıTipi().pointSizeF() / VarsayılanYazıTipi().pointSizeF()
-                   : satırYüksekliği_;
-    }
-    QSizeF AlanÖlç() override { return alan_; }
+    qreal SatırYüksekliğiÖlç() override { return 4; }
+    QSizeF AlanÖlç() override { return {210, 297}; }
     void BelgeyiKapat() override { Kaydet(Çizim::BelgeSonu); }
 
 private:
@@ -63,8 +51,4 @@ private:
             YazıcıHatası(QStringLiteral("Kayıt yazıcısında sınama hatası"));
         çizimler.push_back(std::move(çizim));
     }
-
-    QSizeF alan_;
-    qreal satırYüksekliği_;
-    bool boyutaGöre_;
 };

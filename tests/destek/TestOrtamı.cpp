@@ -11,6 +11,14 @@
 
 using namespace Qt::StringLiterals;
 
+QStringList Sütun(const QString& seçim, const QString& sütun)
+{
+    QStringList sonuç;
+    for (SonuçKümesi k = Veritabanı.KayıtKümesiAç(seçim); !k.EOF_(); k.SonrakineGeç())
+        sonuç << k.Alan(sütun).toString();
+    return sonuç;
+}
+
 TestOrtamı::TestOrtamı(bool veritabanıYaz)
 {
     QDir(kök_.path()).mkpath(u"program"_s);

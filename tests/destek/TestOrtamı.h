@@ -13,6 +13,9 @@
 #include <optional>
 #include <vector>
 
+// The texts of one column of a selection on the open connection, in its order.
+QStringList Sütun(const QString& seçim, const QString& sütun);
+
 class TestOrtamı
 {
 public:

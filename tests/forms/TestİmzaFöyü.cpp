@@ -1,5 +1,5 @@
 // The sheet on the recording printer (4 mm a line, 2 mm a letter, 2.5 mm in bold, A4): drawing
-// by drawing for each month length, with and without the trapped errors; then on short paper.
+// by drawing for each month length, with and without the trapped errors.
 #include "destek/KayıtYazıcısı.h"
 #include "destek/TestOrtamı.h"
 #include "forms/İmzaFöyü.h"
@@ -102,15 +102,6 @@ private Q_SLOTS:
         QCOMPARE(Özetler(y.TekBelge()), beklenen);
         QCOMPARE(ortam->gösterilen.size(), size_t(hatalı));
         QVERIFY(!ortam->bitişKodu && (!hatalı || ortam->gösterilen[0].metin.contains(u"3021")));
-    }
-
-    // On shorter paper the font shrinks until the rows fit in the frame, and no further.
-    void kisaKagit()
-    {
-        KayıtYazıcısı y(QSizeF(190.5, 254), 3.26, true);
-        QVERIFY(İmzaFöyü(y, Bilgiler(1, 2024)).Yazdır());
-        const qreal alt = y.çizimler[1].son.y(), sonÇubuk = y.çizimler.end()[-11].son.y();
-        QVERIFY(sonÇubuk < alt && sonÇubuk > alt - 2);
     }
 };
 
