@@ -25,8 +25,7 @@ protected:
     // from 100, each a "Memur" of "Acil".
     void Kur(const QStringList& kişiler)
     {
-        form.reset();
-        ortam.reset(); // the old world puts back what it changed before the new one starts
+        cleanup(); // the old world puts back what it changed before the new one starts
         ortam = std::make_unique<TestOrtamı>();
         ortam->VeritabanınıAç();
         for (int i = 0; i < kişiler.size(); ++i)
