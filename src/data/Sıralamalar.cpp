@@ -8,6 +8,34 @@
 
 namespace {
 
+constexpr int TamponBoyu = 64;
+
+// The UTF-8 text as UTF-16. A text of up to TamponBoyu bytes made of characters of one or two
+// bytes (every Turkish letter is one) is decoded into tampon without allocating, since a
+// department's query compares every row; any other text is decoded by QString into yedek.
+QStringView Utf16(const void* metin, int uzunluk, char16_t (&tampon)[TamponBoyu], QString& yedek)
+{
+    if (uzunluk <= TamponBoyu) {
+        const auto* s = static_cast<const uchar*>(metin);
+        int i = 0, n = 0;
+        for (; i < uzunluk; ++i, ++n) {
+            if (s[i] < 0x80) {
+                tampon[n] = s[i];
+            } else if (s[i] >= 0xC2 && s[i] <= 0xDF && i + 1 < uzunluk &&
+                       (s[i + 1] & 0xC0) == 0x80) {
+                tampon[n] = char16_t((s[i] & 0x1F) << 6 | (s[i + 1] & 0x3F));
+                ++i;
+            } else {
+                break;
+            }
+        }
+        if (i == uzunluk)
+            return {tampon, n};
+    }
+    yedek = QString::fromUtf8(static_cast<const char*>(metin), uzunluk);
+    return yedek;
+}
+
 // Turkish order, without regard to letter case.
 int TürkçeKarşılaştır(void*, int n1, const void* a, int n2, const void* b)
 {
@@ -16,9 +44,11 @@ int TürkçeKarşılaştır(void*, int n1, const void* a, int n2, const void* b)
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;
     }();
-    const QString s1 = QString::fromUtf8(static_cast<const char*>(a), n1);
-    const QString s2 = QString::fromUtf8(static_cast<const char*>(b), n2);
-    return sıralayıcı.compare(s1, s2);
+    if (n1 == n2 && std::memcmp(a, b, size_t(n1)) == 0)
+        return 0;
+    char16_t t1[TamponBoyu], t2[TamponBoyu];
+    QString y1, y2;
+    return sıralayıcı.compare(Utf16(a, n1, t1, y1), Utf16(b, n2, t2, y2));
 }
 
 // Order numbers: digit strings compared by their value (2 before 10), ties and anything that is

@@ -8,6 +8,7 @@
 #include "data/Veritabanı.h"
 #include "destek/TestOrtamı.h"
 
+#include <QCollator>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -107,6 +108,31 @@ private Q_SLOTS:
             QVariant(QDate(2024, 2, 29)));
         // A quote in a table name stays inside the name.
         QCOMPARE(HataNumarası([] { Veritabanı.TabloAç(u"Yok\"Tablosu"_s); }), 3078);
+    }
+
+    // Texts of one- and two-byte letters are decoded apart from the rest (long, other letters,
+    // bytes that are no UTF-8); either way the order is Qt's Turkish one, case left aside.
+    void turkceSira()
+    {
+        TestOrtamı ortam;
+        ortam.VeritabanınıAç();
+        QCollator tr(QLocale(QLocale::Turkish, QLocale::Turkey));
+        tr.setCaseSensitivity(Qt::CaseInsensitive);
+        QList<QByteArray> metinler = {
+            "e", "e\xc3", "e\xc3(", "e\xe2\x82", QByteArray(65, 'a'), QByteArray(64, 'A') + 'b'};
+        for (const QString& m : u"Işık ışik isim İSİM çam cam €"_s.split(u' '))
+            metinler << m.toUtf8();
+        for (const QByteArray& a : metinler)
+            for (const QByteArray& b : metinler) {
+                const QString x =
+                    u"CAST(X'%1' AS TEXT) COLLATE TR"_s.arg(QString::fromLatin1(a.toHex()));
+                const QString y = u"CAST(X'%1' AS TEXT)"_s.arg(QString::fromLatin1(b.toHex()));
+                const int sıra = tr.compare(QString::fromUtf8(a), QString::fromUtf8(b));
+                QCOMPARE(Veritabanı.KayıtKümesiAç(u"SELECT (%1 > %2) - (%1 < %2)"_s.arg(x, y))
+                             .Alan(0)
+                             .toInt(),
+                         (sıra > 0) - (sıra < 0));
+            }
     }
 };
 
