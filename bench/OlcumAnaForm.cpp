@@ -6,6 +6,7 @@
 //   OlcumAnaForm dolu|bos  one run (used by the first form)
 
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "controls/PersonelListeKutusu.h"
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
 #include "destek/TestOrtamı.h"
@@ -16,7 +17,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QProcess>
 #include <QTest>
 #include <algorithm>
@@ -79,7 +79,7 @@ int TekÇalışma(bool dolu)
     const double yükleme = saat.nsecsElapsed() / 1e6;
 
     auto* servis = form.findChild<QComboBox*>(QStringLiteral("ServisSeçKutusu"));
-    auto* liste = form.findChild<QListWidget*>(QStringLiteral("PersonelListesi"));
+    auto* liste = form.findChild<PersonelListeKutusu*>(QStringLiteral("PersonelListesi"));
     auto* bul = form.findChild<QLineEdit*>(QStringLiteral("BulKutusu"));
 
     std::vector<double> tümü, bir, tuş;
@@ -94,9 +94,11 @@ int TekÇalışma(bool dolu)
         QApplication::processEvents();
         tümü.push_back(saat.nsecsElapsed() / 1e6);
 
-        // A letter that matches nobody: the search goes through the whole list.
+        // A letter that matches nobody: the search goes through the whole list. The clearing
+        // and the focus change are drawn before the clock starts.
         bul->clear();
         bul->setFocus();
+        QApplication::processEvents();
         saat.restart();
         QTest::keyClick(bul, Qt::Key_X);
         QApplication::processEvents();

@@ -47,11 +47,6 @@ QString KesmeİşaretiniDüzelt(const QString& metin)
     return s.replace(QLatin1Char('\''), QChar(0x2019));
 }
 
-bool TürkçeBaşlıyorMu(const QString& metin, const QString& baş)
-{
-    return TürkçeKüçükHarf(metin).startsWith(TürkçeKüçükHarf(baş));
-}
-
 QString İlkHarfleriBüyüt(const QString& metin)
 {
     // Every I and İ becomes small first, and the ı and i that begin a word capital, so that the

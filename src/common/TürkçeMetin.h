@@ -12,9 +12,6 @@ QString BoşluklarıKırp(const QString& metin);
 // Every straight apostrophe "'" replaced by the typographic "’": no stored text holds a "'".
 QString KesmeİşaretiniDüzelt(const QString& metin);
 
-// True when metin begins with baş, without regard to letter case.
-bool TürkçeBaşlıyorMu(const QString& metin, const QString& baş);
-
 // Each word capitalised, the rest in small letters; leading and trailing spaces removed.
 QString İlkHarfleriBüyüt(const QString& metin);
 // The last word in capitals; a single word is returned trimmed but unchanged.

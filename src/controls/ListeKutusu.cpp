@@ -4,19 +4,25 @@
 
 // The item view makes its first entry current when it gets the focus with none current, except
 // when the focus comes with a mouse click; a list box never does, however the focus comes.
-void ListeKutusu::focusInEvent(QFocusEvent* olay)
+template <class Görünüm> void SessizOdak<Görünüm>::focusInEvent(QFocusEvent* olay)
 {
-    if (currentIndex().isValid()) {
-        QListWidget::focusInEvent(olay);
+    if (this->currentIndex().isValid()) {
+        Görünüm::focusInEvent(olay);
         return;
     }
     QFocusEvent tıklamaylaGelen(QEvent::FocusIn, Qt::MouseFocusReason);
-    QListWidget::focusInEvent(&tıklamaylaGelen);
+    Görünüm::focusInEvent(&tıklamaylaGelen);
 }
 
-QModelIndex ListeKutusu::moveCursor(CursorAction eylem, Qt::KeyboardModifiers tuşlar)
+template <class Görünüm>
+QModelIndex SessizOdak<Görünüm>::moveCursor(QAbstractItemView::CursorAction eylem,
+                                            Qt::KeyboardModifiers tuşlar)
 {
-    if (eylem == MoveEnd && !currentIndex().isValid() && count() > 0)
-        return indexFromItem(item(count() - 1));
-    return QListWidget::moveCursor(eylem, tuşlar);
+    const int sayı = this->model()->rowCount(this->rootIndex());
+    if (eylem == QAbstractItemView::MoveEnd && !this->currentIndex().isValid() && sayı > 0)
+        return this->model()->index(sayı - 1, 0, this->rootIndex());
+    return Görünüm::moveCursor(eylem, tuşlar);
 }
+
+template class SessizOdak<QListWidget>;
+template class SessizOdak<QListView>;

@@ -71,7 +71,7 @@ AnaForm::AnaForm(QWidget* üst) : QWidget(üst), ui(std::make_unique<Ui::AnaForm
 
     connect(ui->ServisSeçKutusu, &QComboBox::currentIndexChanged, this,
             &AnaForm::ServisSeçKutusu_Click);
-    connect(ui->PersonelListesi, &QListWidget::currentRowChanged, this,
+    connect(ui->PersonelListesi, &PersonelListeKutusu::currentRowChanged, this,
             &AnaForm::PersonelListesi_Click);
     connect(ui->BulKutusu, &QLineEdit::textChanged, this, &AnaForm::BulKutusu_Change);
     connect(ui->AyKutusu, &QComboBox::currentIndexChanged, this, &AnaForm::AyKutusu_Click);
@@ -170,23 +170,21 @@ void AnaForm::ServisleriYükle()
 
 void AnaForm::ServisSeçKutusu_Click()
 {
-    QListWidget* liste = ui->PersonelListesi;
+    PersonelListeKutusu* liste = ui->PersonelListesi;
     Tuzak([liste, servis = ui->ServisSeçKutusu->currentText()] {
+        // The list is replaced in one reset with no selection signal, also when reading stops
+        // at an error: it then holds the people read so far, never the previous department.
+        std::vector<PersonelModeli::Kişi> okunan;
+        const auto doldur = qScopeGuard([&] {
+            const QSignalBlocker engel(liste);
+            liste->Kişiler().Doldur(okunan);
+        });
         const bool tümü = TürkçeKüçükHarf(servis) == TürkçeKüçükHarf(QStringLiteral("Tümü"));
         SonuçKümesi kişiler =
             Veritabanı.KayıtKümesiAç(tümü ? Deyim::TümPersonel() : Deyim::ServisPersoneli(servis));
-        // One refill, drawn once, with no selection signal per entry.
-        liste->setUpdatesEnabled(false);
-        const auto sonunda = qScopeGuard([liste] { liste->setUpdatesEnabled(true); });
-        const QSignalBlocker engel(liste);
-        liste->clear();
-        for (; !kişiler.EOF_(); kişiler.SonrakineGeç()) {
-            auto* öge = new AranabilirÖğe(kişiler.Alan(QStringLiteral("AdiSoyadi")).toString());
-            öge->setData(Qt::UserRole, kişiler.Alan(QStringLiteral("Nosu")).toInt());
-            öge->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            öge->setCheckState(Qt::Unchecked);
-            liste->addItem(öge);
-        }
+        for (; !kişiler.EOF_(); kişiler.SonrakineGeç())
+            okunan.push_back({kişiler.Alan(QStringLiteral("AdiSoyadi")).toString(),
+                              kişiler.Alan(QStringLiteral("Nosu")).toInt()});
         kişiler.Kapat();
     });
     PersonelListesi_Click();
@@ -198,11 +196,11 @@ void AnaForm::PersonelListesi_Click()
     // shown before.
     BilgiKutularınıBoşalt();
     kayıtOkundu_ = false;
-    const QListWidgetItem* öge = ui->PersonelListesi->currentItem();
-    if (!öge)
+    const int satır = ui->PersonelListesi->currentRow();
+    if (satır < 0)
         return;
     std::array<QString, 5> alanlar;
-    kayıtOkundu_ = Tuzak([&alanlar, nosu = öge->data(Qt::UserRole).toInt()] {
+    kayıtOkundu_ = Tuzak([&alanlar, nosu = ui->PersonelListesi->Kişiler().Nosu(satır)] {
         SonuçKümesi kişi = Veritabanı.KayıtKümesiAç(Deyim::PersonelAyrıntısı(nosu));
         for (size_t i = 0; i < alanlar.size(); ++i)
             alanlar[i] = kişi.Alan(int(i) + 1).toString();
@@ -215,7 +213,7 @@ void AnaForm::PersonelListesi_Click()
 
 bool AnaForm::KişiyiGöster(int satır)
 {
-    QListWidget* liste = ui->PersonelListesi;
+    PersonelListeKutusu* liste = ui->PersonelListesi;
     // An entry that is current already is read again: its record may have gone since.
     if (liste->currentRow() == satır)
         PersonelListesi_Click();
@@ -239,7 +237,8 @@ void AnaForm::BilgiKutularınıBoşalt()
 // The first entry beginning with the text becomes current, or none; the marks stay.
 void AnaForm::BulKutusu_Change()
 {
-    ui->PersonelListesi->setCurrentRow(ListedeBul(ui->PersonelListesi, ui->BulKutusu->text()));
+    ui->PersonelListesi->setCurrentRow(
+        ListedeBul(ui->PersonelListesi->Kişiler(), ui->BulKutusu->text()));
 }
 
 void AnaForm::EkleDüğmesi_Click()
@@ -253,7 +252,7 @@ void AnaForm::EkleDüğmesi_Click()
 
 void AnaForm::DeğiştirDüğmesi_Click()
 {
-    if (!ui->PersonelListesi->currentItem())
+    if (ui->PersonelListesi->currentRow() < 0)
         return;
     PersonelFormu form(*this);
     Yoksay([] { DeğiştirmeModu = true; });
@@ -272,25 +271,25 @@ void AnaForm::DeğiştirDüğmesi_Click()
 
 void AnaForm::SilDüğmesi_Click()
 {
-    QListWidget* liste = ui->PersonelListesi;
+    PersonelListeKutusu* liste = ui->PersonelListesi;
     const int i = liste->currentRow();
     if (i < 0)
         return;
-    const QListWidgetItem* öge = liste->item(i);
+    PersonelModeli& kişiler = liste->Kişiler();
     MesajKutusunuOrtala();
-    if (MesajKutusu(
-            {öge->text() + QStringLiteral(" adlı personeli SİLMEK istediğinizden emin misiniz?"),
-             MesajSimgesi::Soru, MesajDüğmeleri::EvetHayır, QStringLiteral("Tessaro"),
-             Yanıt::Hayır}) != Yanıt::Evet)
+    if (MesajKutusu({kişiler.Metin(i) +
+                         QStringLiteral(" adlı personeli SİLMEK istediğinizden emin misiniz?"),
+                     MesajSimgesi::Soru, MesajDüğmeleri::EvetHayır, QStringLiteral("Tessaro"),
+                     Yanıt::Hayır}) != Yanıt::Evet)
         return;
     // An entry whose record could not be deleted stays in the list.
     bool silindi = false;
     Tuzak([&] {
-        Veritabanı.Çalıştır(Deyim::PersoneliSil(öge->data(Qt::UserRole).toInt()));
+        Veritabanı.Çalıştır(Deyim::PersoneliSil(kişiler.Nosu(i)));
         silindi = true;
     });
     if (silindi) {
-        Tuzak([&] { delete liste->takeItem(i); });
+        Tuzak([&] { kişiler.Sil(i); });
         if (liste->count() == 0) {
             Tuzak([this] { BilgiKutularınıBoşalt(); });
             ServisleriYükle();

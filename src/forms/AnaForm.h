@@ -3,8 +3,8 @@
 // beginning of a name, the current person's record, the marks for printing, the period (month
 // and year) with its holiday set, and the entry to every dialog. Closing it ends the program.
 //
-// The staff list's entries carry the person's Nosu as Qt::UserRole data; an entry's mark is its
-// check state, and the current entry (at most one) is the person shown in the five boxes.
+// The staff list's entries carry the person's Nosu; an entry's mark is its check state, and the
+// current entry (at most one) is the person shown in the five boxes.
 
 #include <QDate>
 #include <QWidget>
@@ -89,7 +89,6 @@ private:
     // Draws the sheet of every marked entry, in list order, making each current in turn.
     ÇizimSonucu FöyleriÇiz(YazıcıNesnesi& yazıcı);
 
-    void TümünüİşaretleVeyaTemizle(bool işaretle);
     bool İşaretliVarMı() const;
     std::array<QLineEdit*, 5> BilgiKutuları() const;
     void BilgiKutularınıBoşalt();

@@ -123,10 +123,10 @@ void AnaForm::PdfDosyasıOlarakKaydet_Click()
 
 AnaForm::ÇizimSonucu AnaForm::FöyleriÇiz(YazıcıNesnesi& yazıcı)
 {
-    QListWidget* liste = ui->PersonelListesi;
+    const PersonelModeli& kişiler = ui->PersonelListesi->Kişiler();
     std::vector<int> satırlar;
-    for (int satır = 0; satır < liste->count(); ++satır)
-        if (liste->item(satır)->checkState() == Qt::Checked)
+    for (int satır = 0; satır < kişiler.rowCount(); ++satır)
+        if (kişiler.İşaretliMi(satır))
             satırlar.push_back(satır);
     std::unique_ptr<QProgressDialog> ilerleme;
     if (int(satırlar.size()) > İlerlemesizKişiSayısı) {

@@ -15,30 +15,19 @@
 
 void AnaForm::ListeyiSeçDüğmesi_Click()
 {
-    Yoksay([this] { TümünüİşaretleVeyaTemizle(true); });
+    Yoksay([this] { ui->PersonelListesi->Kişiler().HepsiniİşaretleVeyaTemizle(true); });
 }
 
 void AnaForm::SeçimiTemizleDüğmesi_Click()
 {
-    Yoksay([this] { TümünüİşaretleVeyaTemizle(false); });
-}
-
-// Every mark at once, drawn once; the current entry is left as it is.
-void AnaForm::TümünüİşaretleVeyaTemizle(bool işaretle)
-{
-    QListWidget* liste = ui->PersonelListesi;
-    liste->setUpdatesEnabled(false);
-    const Qt::CheckState durum = işaretle ? Qt::Checked : Qt::Unchecked;
-    for (int i = 0; i < liste->count(); ++i)
-        liste->item(i)->setCheckState(durum);
-    liste->setUpdatesEnabled(true);
+    Yoksay([this] { ui->PersonelListesi->Kişiler().HepsiniİşaretleVeyaTemizle(false); });
 }
 
 bool AnaForm::İşaretliVarMı() const
 {
-    const QListWidget* liste = ui->PersonelListesi;
-    for (int i = 0; i < liste->count(); ++i)
-        if (liste->item(i)->checkState() == Qt::Checked)
+    const PersonelModeli& kişiler = ui->PersonelListesi->Kişiler();
+    for (int i = 0; i < kişiler.rowCount(); ++i)
+        if (kişiler.İşaretliMi(i))
             return true;
     return false;
 }
@@ -121,7 +110,7 @@ void AnaForm::YazdırmaİşiniBaşlat()
     Tuzak([this] { ui->YazdırDüğmesi->setEnabled(false); });
     Tuzak([this] {
         YazdırFormu ilerleme(
-            ui->PersonelListesi, [this](int satır) { return KişiyiGöster(satır); },
+            ui->PersonelListesi->Kişiler(), [this](int satır) { return KişiyiGöster(satır); },
             [this] { return Yazdır(); }, this);
         ilerleme.exec();
     });

@@ -142,11 +142,11 @@ bool PersonelFormu::Yaz()
                       u = ui->ÜnvanıKutusu->text(), v = ui->ServisiKutusu->text(),
                       n = ui->SıraNoKutusu->text();
         if (DeğiştirmeModu) {
-            const QListWidgetItem* öge = anaForm_.Denetimler().PersonelListesi->currentItem();
-            if (!öge)
+            const PersonelListeKutusu* liste = anaForm_.Denetimler().PersonelListesi;
+            if (liste->currentRow() < 0)
                 throw Hata(HataNo::GeçerliKayıtYok, QStringLiteral("Geçerli kayıt yok"));
             Veritabanı.Çalıştır(
-                Deyim::PersonelGüncelle(s, a, u, v, n, öge->data(Qt::UserRole).toInt()));
+                Deyim::PersonelGüncelle(s, a, u, v, n, liste->Kişiler().Nosu(liste->currentRow())));
         } else {
             Veritabanı.Çalıştır(Deyim::PersonelEkle(s, a, u, v, n));
         }

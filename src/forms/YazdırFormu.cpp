@@ -1,17 +1,16 @@
 #include "YazdırFormu.h"
 
-#include "common/Hata.h"
 #include "common/Korumalar.h"
+#include "gui/PersonelModeli.h"
 #include "ui_YazdırFormu.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QListWidget>
 
-YazdırFormu::YazdırFormu(QListWidget* liste, std::function<bool(int)> güncelYap,
+YazdırFormu::YazdırFormu(PersonelModeli& kişiler, std::function<bool(int)> güncelYap,
                          std::function<bool()> yazdır, QWidget* üst)
     : QDialog(üst, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint),
-      ui(std::make_unique<Ui::YazdırFormu>()), liste_(liste), güncelYap_(std::move(güncelYap)),
+      ui(std::make_unique<Ui::YazdırFormu>()), kişiler_(kişiler), güncelYap_(std::move(güncelYap)),
       yazdır_(std::move(yazdır))
 {
     // The icon lives in the resources of a static library, which the linker keeps only when
@@ -34,22 +33,14 @@ bool YazdırFormu::event(QEvent* olay)
     return sonuç;
 }
 
-QListWidgetItem* YazdırFormu::Öğe(int sıra) const
-{
-    QListWidgetItem* öğe = liste_->item(sıra);
-    if (!öğe)
-        throw Hata(HataNo::GeçersizDizin, QStringLiteral("Liste dizini geçersiz"));
-    return öğe;
-}
-
 void YazdırFormu::Form_Activate()
 {
     Tuzak([] { QCoreApplication::processEvents(); });
     int sayı = 0;
-    Tuzak([&] { sayı = liste_->count(); });
+    Tuzak([&] { sayı = kişiler_.rowCount(); });
     for (int i = 0; i < sayı; ++i) {
         bool işaretli = false;
-        Tuzak([&] { işaretli = Öğe(i)->checkState() == Qt::Checked; });
+        Tuzak([&] { işaretli = kişiler_.İşaretliMi(i); });
         if (!işaretli)
             continue;
         bool güncel = false;
@@ -59,7 +50,7 @@ void YazdırFormu::Form_Activate()
         bool basıldı = false;
         Tuzak([&] { basıldı = yazdır_(); });
         if (basıldı)
-            Tuzak([&] { Öğe(i)->setCheckState(Qt::Unchecked); });
+            Tuzak([&] { kişiler_.İşaretle(i, false); });
     }
     Tuzak([&] { close(); });
 }

@@ -9,8 +9,7 @@
 #include <functional>
 #include <memory>
 
-class QListWidget;
-class QListWidgetItem;
+class PersonelModeli;
 
 namespace Ui {
 class YazdırFormu;
@@ -23,7 +22,7 @@ class YazdırFormu : public QDialog
 public:
     // güncelYap makes an entry current and answers whether its record was read; yazdır prints
     // the sheet of the current entry and answers whether it came out whole.
-    YazdırFormu(QListWidget* liste, std::function<bool(int)> güncelYap,
+    YazdırFormu(PersonelModeli& kişiler, std::function<bool(int)> güncelYap,
                 std::function<bool()> yazdır, QWidget* üst = nullptr);
     ~YazdırFormu() override;
 
@@ -32,10 +31,9 @@ protected:
 
 private:
     void Form_Activate();
-    QListWidgetItem* Öğe(int sıra) const;
 
     std::unique_ptr<Ui::YazdırFormu> ui;
-    QListWidget* liste_;
+    PersonelModeli& kişiler_;
     std::function<bool(int)> güncelYap_;
     std::function<bool()> yazdır_;
     bool çalıştı_ = false;

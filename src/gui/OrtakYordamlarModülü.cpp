@@ -1,12 +1,12 @@
 #include "OrtakYordamlarModülü.h"
 
+#include "PersonelModeli.h"
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "common/TürkçeMetin.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QWheelEvent>
@@ -129,31 +129,20 @@ void AlanıVurgula(QPlainTextEdit* kutu, QLabel* etiket)
     EtiketiBoya(etiket, VurguRengi);
 }
 
-int ListedeBul(const QListWidget* liste, const QString& metin)
+int ListedeBul(const PersonelModeli& liste, const QString& metin)
 {
     if (metin.isEmpty())
         return -1;
     const QString baş = TürkçeKüçükHarf(metin);
-    for (int i = 0; i < liste->count(); ++i) {
-        const QListWidgetItem* öge = liste->item(i);
-        if (öge->type() == AranabilirÖğe::Tür
-                ? static_cast<const AranabilirÖğe*>(öge)->Anahtar().startsWith(baş)
-                : TürkçeBaşlıyorMu(öge->text(), metin))
+    const QChar ilk = baş.front();
+    const int sayı = liste.rowCount();
+    for (int i = 0; i < sayı; ++i) {
+        const QStringView anahtar = liste.Anahtar(i);
+        // The first letter rules out nearly every entry before the texts are compared.
+        if (!anahtar.isEmpty() && anahtar.front() == ilk && anahtar.startsWith(baş))
             return i;
     }
     return -1;
-}
-
-AranabilirÖğe::AranabilirÖğe(const QString& metin)
-    : QListWidgetItem(metin, nullptr, Tür), anahtar_(TürkçeKüçükHarf(metin))
-{
-}
-
-void AranabilirÖğe::setData(int rol, const QVariant& değer)
-{
-    QListWidgetItem::setData(rol, değer);
-    if (rol == Qt::DisplayRole || rol == Qt::EditRole)
-        anahtar_ = TürkçeKüçükHarf(text());
 }
 
 void TekerleğiOdağaBağla(QWidget* denetim)

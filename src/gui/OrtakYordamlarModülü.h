@@ -2,13 +2,12 @@
 // Shared window routines: the message-box centring, the highlight of a focused entry box, the
 // search of a list by the beginning of its entries' texts and the wheel rule of the controls.
 
-#include <QListWidgetItem>
 #include <QString>
 
+class PersonelModeli;
 class QColor;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
 class QWidget;
 
@@ -28,22 +27,9 @@ void AlanıVurgula(QLineEdit* kutu, QLabel* etiket);
 void AlanıVurgula(QPlainTextEdit* kutu, QLabel* etiket);
 
 // Index of the first entry, from the top, whose text begins with metin without regard to
-// letter case (Turkish rules); -1 when none does or metin is empty.
-int ListedeBul(const QListWidget* liste, const QString& metin);
-
-// A list entry that keeps its text in small letters for ListedeBul, folded once whenever the
-// text is set rather than at every search; other entries are folded as they are searched.
-class AranabilirÖğe : public QListWidgetItem
-{
-public:
-    static constexpr int Tür = QListWidgetItem::UserType + 1;
-    explicit AranabilirÖğe(const QString& metin);
-    void setData(int rol, const QVariant& değer) override;
-    const QString& Anahtar() const { return anahtar_; }
-
-private:
-    QString anahtar_;
-};
+// letter case (Turkish rules); -1 when none does or metin is empty. The entries' texts are
+// compared in the small letters the list keeps for each, so only metin is folded here.
+int ListedeBul(const PersonelModeli& liste, const QString& metin);
 
 // The mouse wheel turns the control's value only while the control (or the field it passes its
 // focus to) holds the keyboard focus, and never gives it the focus; otherwise the wheel goes on

@@ -5,12 +5,12 @@
 
 #include "Girdiler.h"
 #include "TestOrtamı.h"
+#include "controls/PersonelListeKutusu.h"
 #include "data/Deyimler.h"
 #include "forms/AnaForm.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
@@ -37,11 +37,11 @@ protected:
     {
         return form->findChild<T*>(QString::fromUtf8(ad));
     }
-    QListWidget* Liste() const { return D<QListWidget>("PersonelListesi"); }
-    bool İşaretli(int satır) const { return Liste()->item(satır)->checkState() == Qt::Checked; }
+    PersonelListeKutusu* Liste() const { return D<PersonelListeKutusu>("PersonelListesi"); }
+    bool İşaretli(int satır) const { return Liste()->Kişiler().İşaretliMi(satır); }
     void Tıkla(int satır)
     {
-        const QRect alan = Liste()->visualItemRect(Liste()->item(satır));
+        const QRect alan = Liste()->visualRect(Liste()->Kişiler().index(satır));
         QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {}, alan.center());
     }
     void İşaretle(int satır)

@@ -30,7 +30,7 @@ private Q_SLOTS:
     // every box empty, not the person shown before.
     void silinmisKayit()
     {
-        QVERIFY(!(Liste()->item(2)->flags() & Qt::ItemIsDragEnabled)); // no entry is dragged
+        QVERIFY(!(Liste()->Kişiler().index(2).flags() & Qt::ItemIsDragEnabled)); // never dragged
         Tıkla(0);
         QCOMPARE(D<QLineEdit>("AdıSoyadıKutusu")->text(), u"Ahmet Kaya"_s);
         ortam->Çalıştır(Deyim::PersoneliSil(2));
@@ -40,6 +40,10 @@ private Q_SLOTS:
         for (const char* kutu :
              {"SiciliKutusu", "AdıSoyadıKutusu", "ÜnvanıKutusu", "ServisiKutusu", "SıraNoKutusu"})
             QCOMPARE(D<QLineEdit>(kutu)->text(), QString());
+        // A department that cannot be read leaves the list empty, not the people listed before.
+        ortam->Çalıştır(u"DROP TABLE PersonelBilgileriTablosu"_s);
+        D<QComboBox>("ServisSeçKutusu")->setCurrentIndex(1);
+        QCOMPARE(Liste()->count(), 0);
     }
 
     // A deletion asks first; then the entry above the deleted one is current, with its record.

@@ -52,7 +52,7 @@ private Q_SLOTS:
         ortam->Çalıştır(Deyim::PersoneliSil(4));
         ortam->yanıtlar.push_back(Yanıt::Evet);
         std::vector<int> güncelOlanlar;
-        connect(Liste(), &QListWidget::currentRowChanged, this, [&](int satır) {
+        connect(Liste(), &PersonelListeKutusu::currentRowChanged, this, [&](int satır) {
             güncelOlanlar.push_back(D<QPushButton>("YazdırDüğmesi")->isEnabled() ? -1 : satır);
         });
         Yazdır([&](QDialog* seçme) {
@@ -62,7 +62,7 @@ private Q_SLOTS:
             QTest::keyClick(Yazıcılar(seçme), Qt::Key_Down);
             Tamam(seçme);
         });
-        disconnect(Liste(), &QListWidget::currentRowChanged, this, nullptr);
+        disconnect(Liste(), &PersonelListeKutusu::currentRowChanged, this, nullptr);
         QCOMPARE(güncelOlanlar, (std::vector<int>{1, 3, 5}));
         QCOMPARE(ortam->gösterilen.size(), size_t(1));
         QVERIFY(!İşaretli(1) && İşaretli(3) && !İşaretli(5));

@@ -29,7 +29,7 @@ class TestFoyDisaAktarimi : public AnaFormTesti
         YazıcıVar = false;
         Aç();
         for (int i = 0; i < işaretli; ++i)
-            Liste()->item(i == 0 ? 0 : i + 1)->setCheckState(Qt::Checked);
+            Liste()->Kişiler().İşaretle(i == 0 ? 0 : i + 1, true);
     }
     // Chooses the context menu's entry sıra on denetim; içinde acts in the window it opens, and
     // without one no window may open.

@@ -1,6 +1,7 @@
 // The staff dialog opened from the real main window, driven by keys and the mouse.
 
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "controls/PersonelListeKutusu.h"
 #include "data/Veritabanı.h"
 #include "destek/Girdiler.h"
 #include "destek/TestOrtamı.h"
@@ -8,7 +9,6 @@
 #include "forms/PersonelFormu.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
 
@@ -77,7 +77,7 @@ class TestPersonelFormu : public QObject
                         u"'A', '1'), (20, 'Can Kaya', 'Memur', 'A', '2')"_s);
         ana = std::make_unique<AnaForm>();
         ana->Yükle();
-        ana->findChild<QListWidget*>(u"PersonelListesi"_s)->setCurrentRow(0);
+        ana->findChild<PersonelListeKutusu*>(u"PersonelListesi"_s)->setCurrentRow(0);
         QVERIFY(PenceredeYap(
             [&] {
                 QTest::mouseClick(ana->findChild<QPushButton*>(QString::fromUtf8(düğme)),
