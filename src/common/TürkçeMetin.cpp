@@ -22,12 +22,32 @@ QString TürkçeBüyükHarf(const QString& metin)
     return s.toUpper();
 }
 
+// One pass, character by character, into a text of the same length: the staff list folds every
+// name with it. İ is the only letter whose small form is two characters in Unicode, and it is
+// one of the two turned by the Turkish rule here; every other letter becomes its own small form.
 QString TürkçeKüçükHarf(const QString& metin)
 {
-    QString s = metin;
-    s.replace(QLatin1Char('I'), NoktasızKüçük);
-    s.replace(NoktalıBüyük, QLatin1Char('i'));
-    return s.toLower();
+    QString s(metin.size(), Qt::Uninitialized);
+    QChar* hedef = s.data();
+    for (qsizetype i = 0; i < metin.size(); ++i) {
+        const char16_t c = metin.at(i).unicode();
+        if (c == u'I') {
+            hedef[i] = NoktasızKüçük;
+        } else if (c < 0x80) {
+            hedef[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + 0x20) : c);
+        } else if (c == NoktalıBüyük) {
+            hedef[i] = QLatin1Char('i');
+        } else if (QChar::isHighSurrogate(c) && i + 1 < metin.size() &&
+                   metin.at(i + 1).isLowSurrogate()) {
+            const char32_t küçük =
+                QChar::toLower(QChar::surrogateToUcs4(c, metin.at(i + 1).unicode()));
+            hedef[i] = QChar(QChar::highSurrogate(küçük));
+            hedef[++i] = QChar(QChar::lowSurrogate(küçük));
+        } else {
+            hedef[i] = QChar(QChar::toLower(c));
+        }
+    }
+    return s;
 }
 
 QString BoşluklarıKırp(const QString& metin)

@@ -36,6 +36,16 @@ private Q_SLOTS:
             QCOMPARE(SoyadıBüyüt(İlkHarfleriBüyüt(s[0])), s[2]);
             QCOMPARE(SoyadıBüyüt(İlkHarfleriBüyüt(s[2])), s[2]);
         }
+        QString hepsi; // every character, and a lone surrogate, in small letters as Qt makes them
+        for (char32_t k = 1; k <= 0x10FFFF; ++k)
+            if (k < 0xD800 || k > 0xDFFF)
+                hepsi += QString::fromUcs4(&k, 1);
+        hepsi += QChar(0xD800);
+        QString beklenen = hepsi;
+        beklenen = beklenen.replace(u'I', u'ı').replace(u'İ', u'i').toLower();
+        const QString küçük = TürkçeKüçükHarf(hepsi);
+        QCOMPARE(std::mismatch(küçük.begin(), küçük.end(), beklenen.begin()).first - küçük.begin(),
+                 beklenen.size());
         PersonelListeKutusu liste; // "is" finds nothing: i is not the small I
         std::vector<PersonelModeli::Kişi> kişiler;
         for (const QString& ad : u"Zeynep ahmet Ali IŞIK İpek ılgaz"_s.split(u' '))
