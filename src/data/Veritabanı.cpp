@@ -49,8 +49,9 @@ namespace {
 detay::BağlantıTutucu DosyayıAç(const QString& yol)
 {
     sqlite3* ham = nullptr;
-    const int kod =
-        sqlite3_open_v2(QFile::encodeName(yol).constData(), &ham, SQLITE_OPEN_READWRITE, nullptr);
+    // One thread uses a connection, so SQLite need not lock it around every call.
+    const int kod = sqlite3_open_v2(QFile::encodeName(yol).constData(), &ham,
+                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     detay::BağlantıTutucu bağlantı(ham);
     if (kod != SQLITE_OK)
         detay::AçılışHatası(kod, yol);
