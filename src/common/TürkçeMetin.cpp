@@ -25,10 +25,18 @@ QString TürkçeBüyükHarf(const QString& metin)
 // One pass, character by character, into a text of the same length: the staff list folds every
 // name with it. İ is the only letter whose small form is two characters in Unicode, and it is
 // one of the two turned by the Turkish rule here; every other letter becomes its own small form.
-QString TürkçeKüçükHarf(const QString& metin)
+QString TürkçeKüçükHarf(QStringView metin)
 {
-    QString s(metin.size(), Qt::Uninitialized);
-    QChar* hedef = s.data();
+    QString s;
+    TürkçeKüçükHarfEkle(s, metin);
+    return s;
+}
+
+void TürkçeKüçükHarfEkle(QString& sonuç, QStringView metin)
+{
+    const qsizetype baş = sonuç.size();
+    sonuç.resize(baş + metin.size());
+    QChar* hedef = sonuç.data() + baş;
     for (qsizetype i = 0; i < metin.size(); ++i) {
         const char16_t c = metin.at(i).unicode();
         if (c == u'I') {
@@ -47,7 +55,6 @@ QString TürkçeKüçükHarf(const QString& metin)
             hedef[i] = QChar(QChar::toLower(c));
         }
     }
-    return s;
 }
 
 QString BoşluklarıKırp(const QString& metin)

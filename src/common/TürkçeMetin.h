@@ -5,7 +5,9 @@
 #include <QString>
 
 QString TürkçeBüyükHarf(const QString& metin); // i -> İ, ı -> I, then upper case
-QString TürkçeKüçükHarf(const QString& metin); // I -> ı, İ -> i, then lower case
+QString TürkçeKüçükHarf(QStringView metin);    // I -> ı, İ -> i, then lower case
+// The same small letters, appended to sonuç; they are always as long as metin.
+void TürkçeKüçükHarfEkle(QString& sonuç, QStringView metin);
 
 // Leading and trailing spaces removed; line breaks and other white space stay.
 QString BoşluklarıKırp(const QString& metin);

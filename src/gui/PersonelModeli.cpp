@@ -14,11 +14,9 @@ void PersonelModeli::Doldur(const std::vector<Kişi>& kişiler)
         toplam += 2 * kişi.adıSoyadı.size();
     metinler_.reserve(toplam);
     for (const Kişi& kişi : kişiler) {
-        const QString anahtar = TürkçeKüçükHarf(kişi.adıSoyadı);
-        satırlar_.push_back(
-            {metinler_.size(), kişi.adıSoyadı.size(), anahtar.size(), kişi.nosu, false});
+        satırlar_.push_back({metinler_.size(), kişi.adıSoyadı.size(), kişi.nosu, false});
         metinler_ += kişi.adıSoyadı;
-        metinler_ += anahtar;
+        TürkçeKüçükHarfEkle(metinler_, kişi.adıSoyadı);
     }
     endResetModel();
 }

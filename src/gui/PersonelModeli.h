@@ -33,7 +33,7 @@ public:
     QStringView Anahtar(int satır) const
     {
         const Satır& s = Al(satır);
-        return QStringView(metinler_).mid(s.baş + s.adUzunluğu, s.anahtarUzunluğu);
+        return QStringView(metinler_).mid(s.baş + s.uzunluk, s.uzunluk);
     }
 
     int rowCount(const QModelIndex& üst = {}) const override;
@@ -42,16 +42,15 @@ public:
     Qt::ItemFlags flags(const QModelIndex& dizin) const override;
 
 private:
-    // The row's name starts at baş in metinler_, its key right after it.
+    // The row's name starts at baş in metinler_, its key (of the same length) right after it.
     struct Satır
     {
         qsizetype baş;
-        qsizetype adUzunluğu;
-        qsizetype anahtarUzunluğu;
+        qsizetype uzunluk;
         qint32 nosu;
         bool işaretli;
     };
-    QStringView Ad(const Satır& s) const { return QStringView(metinler_).mid(s.baş, s.adUzunluğu); }
+    QStringView Ad(const Satır& s) const { return QStringView(metinler_).mid(s.baş, s.uzunluk); }
     const Satır& Al(int satır) const
     {
         if (satır < 0 || size_t(satır) >= satırlar_.size())
