@@ -42,8 +42,8 @@ private Q_SLOTS:
             QTest::newRow(ad) << deyim << sonuç;
         };
         Satır("DELETE *", u"DELETE * FROM T WHERE Nosu=1 "_s, u"DELETE FROM T WHERE Nosu=1 "_s);
-        Satır("tarih", u"SELECT 1 WHERE G BETWEEN #3/1/2024# AND #12/31/100#"_s,
-              u"SELECT 1 WHERE G BETWEEN '2024-03-01' AND '0100-12-31'"_s);
+        Satır("tarih", u"SELECT 1 WHERE G BETWEEN #12/31/9999# AND #1/2/100#"_s,
+              u"SELECT 1 WHERE G BETWEEN '9999-12-31' AND '0100-01-02'"_s);
         // A quote right beside a date would read as an escaped quote and join the texts.
         Satır("bitişik tarih", u"#1/2/2024#'a'#1/3/2024#'b'"_s,
               u"'2024-01-02' 'a' '2024-01-03' 'b'"_s);
