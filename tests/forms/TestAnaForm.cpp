@@ -92,6 +92,8 @@ private Q_SLOTS:
                  (std::vector<QDate>{QDate(2024, 3, 1), QDate(2024, 3, 31), QDate(2024, 4, 1)}));
         QVERIFY(!form->TatilMi(QDate(2024, 3, 30)) && form->TatilMi(QDate(2024, 3, 31)));
         QComboBox* ay = D<QComboBox>("AyKutusu");
+        TekerleğiÇevir(ay, -1); // a chooser without the focus does not turn
+        QCOMPARE(ay->currentIndex(), 2);
         ay->setFocus();
         QTest::keyClick(ay, Qt::Key_End);
         QCOMPARE(form->Tatiller, std::vector<QDate>{QDate(2024, 12, 1)});

@@ -109,8 +109,9 @@ private Q_SLOTS:
             }
             Doldur(u"naz"_s, Qt::Key_unknown);
             QCOMPARE(D("AdıSoyadıKutusu")->text(), u"ece naz"_s);
-            Tuş(Qt::Key_Escape); // cancels the entry; the dialog stays
-            QVERIFY(f->isVisible() && Durum().startsWith(u"Personel &Ekle|"_s));
+            Tuş(Qt::Key_Escape); // cancels the entry; the dialog stays, its boxes closed
+            QVERIFY(f->isVisible() && Durum().startsWith(u"Personel &Ekle|"_s) &&
+                    !D<QWidget>("Çerçeve")->isEnabled());
         });
         QCOMPARE(Kayıtlar(), İkiKişi + u" 9223372036854775807|Hüseyin IŞIK|Şef|İdari İşler|50"_s);
     }
