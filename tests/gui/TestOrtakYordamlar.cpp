@@ -102,13 +102,15 @@ private Q_SLOTS:
         sahip.show();
         QVERIFY(QTest::qWaitForWindowActive(&sahip));
         QRect yer;
-        bool açıkKaldı = false;
+        bool açıkKaldı = false, evetVarsayılan = false;
         QTimer bekçi;
         connect(&bekçi, &QTimer::timeout, this, [&] {
             auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!kutu || yer.isValid())
                 return;
             yer = kutu->frameGeometry();
+            evetVarsayılan = kutu->button(QMessageBox::Yes) &&
+                             kutu->defaultButton() == kutu->button(QMessageBox::Yes);
             yanıt.endsWith(u"Esc") ? QTest::keyClick(kutu, Qt::Key_Escape) : void(kutu->close());
             QTest::qWait(20);
             if ((açıkKaldı = kutu->isVisible()))
@@ -125,6 +127,7 @@ private Q_SLOTS:
                                 soru ? MesajDüğmeleri::EvetHayır : MesajDüğmeleri::Tamam}),
                  soru ? Yanıt::Evet : Yanıt::Tamam);
         QCOMPARE(açıkKaldı, soru);
+        QCOMPARE(evetVarsayılan, soru); // Enter answers a question with its default, Yes here
         const QPointF fark = QRectF(yer).center() - QRectF(sahip.frameGeometry()).center();
         QCOMPARE(qAbs(fark.x()) <= 1 && qAbs(fark.y()) <= 1, !geçmiş && pencere.left() >= 0);
     }
