@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -86,6 +87,7 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         Aç(2026, 3);
         QCOMPARE(MenüdenSeç(Bul("TatilTarihleriListesi")),
                  u"2026 Yılının Resmî Tatillerini Ekle"_s);
+        QTRY_VERIFY(!form->findChild<QMenu*>()); // the closed menu is gone
         QCOMPARE(Liste(), u"/20.03.2026/21.03.2026"_s);
         QStringList metinler;
         for (const Mesaj& m : ortam.gösterilen)
@@ -102,6 +104,8 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         yıl->setFocus();
         QTest::keyClick(yıl, Qt::Key_Down);
         QCOMPARE(SeçilenTarih.year(), 2025);
+        Tıkla("KapatDüğmesi");
+        QVERIFY(!form->isVisible());
     }
 };
 
