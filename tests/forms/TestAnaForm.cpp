@@ -57,6 +57,11 @@ private Q_SLOTS:
         QCOMPARE(Liste()->count(), 2);
         QCOMPARE(Liste()->currentRow(), 0);
         QCOMPARE(D<QLineEdit>("AdıSoyadıKutusu")->text(), u"Ahmet Kaya"_s);
+        ortam->yanıtlar = {Yanıt::Evet, Yanıt::Evet}; // emptied, the chooser is filled again
+        for (int i = 0; i < 2; ++i)
+            QTest::mouseClick(D<QPushButton>("SilDüğmesi"), Qt::LeftButton);
+        QComboBox* servis = D<QComboBox>("ServisSeçKutusu");
+        QVERIFY(Liste()->count() == 0 && servis->count() == 1 && servis->currentIndex() == -1);
     }
 
     // The edit button opens the edit dialog modally, owned by the window, with the record shown.
