@@ -8,7 +8,7 @@ PersonelListeKutusu::PersonelListeKutusu(QWidget* üst)
             [this](const QModelIndex& güncel) { Q_EMIT currentRowChanged(güncel.row()); });
 }
 
-void PersonelListeKutusu::setCurrentRow(int satır, QItemSelectionModel::SelectionFlags seçim)
+void PersonelListeKutusu::setCurrentRow(int satır, Seçim seçim)
 {
     selectionModel()->setCurrentIndex(kişiler_->index(satır), seçim);
 }

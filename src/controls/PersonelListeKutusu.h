@@ -20,9 +20,8 @@ public:
     int currentRow() const { return currentIndex().row(); }
     // Makes the entry at satır current, or none for a row outside the list, and selects it as
     // the list box's own keys do unless told otherwise. The marks stay.
-    void
-    setCurrentRow(int satır,
-                  QItemSelectionModel::SelectionFlags seçim = QItemSelectionModel::ClearAndSelect);
+    using Seçim = QItemSelectionModel::SelectionFlags;
+    void setCurrentRow(int satır, Seçim seçim = QItemSelectionModel::ClearAndSelect);
 
 Q_SIGNALS:
     // After every change of the current entry; -1 when none is current any more.
