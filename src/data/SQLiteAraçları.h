@@ -12,6 +12,9 @@ namespace detay {
 DeyimTutucu Hazırla(sqlite3* bağlantı, const QString& metin);
 // The name between double quotes, as SQLite reads an identifier.
 QString Tırnakla(const QString& ad);
+// Opens the file for reading and writing, creating it only when asked to; failures are those of
+// an opening. SQLite reads the file lazily, so nothing here says yet whether it is a database.
+BağlantıTutucu DosyayıAç(const QString& yol, bool oluştur = false);
 // The engine error of a file that could not be opened, with its path.
 [[noreturn]] void AçılışHatası(int kod, const QString& yol);
 

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <sqlite3.h>
 
+using detay::DosyayıAç;
 using detay::Hazırla;
 
 VeritabanıBağlantısı Veritabanı;
@@ -42,16 +43,13 @@ QString detay::Tırnakla(const QString& ad)
     return QLatin1Char('"') + s + QLatin1Char('"');
 }
 
-namespace {
-
-// Opens the file for reading and writing, never creating it; failures are those of an opening.
-// SQLite reads the file lazily, so nothing here says yet whether it is a database at all.
-detay::BağlantıTutucu DosyayıAç(const QString& yol)
+detay::BağlantıTutucu detay::DosyayıAç(const QString& yol, bool oluştur)
 {
     sqlite3* ham = nullptr;
     // One thread uses a connection, so SQLite need not lock it around every call.
-    const int kod = sqlite3_open_v2(QFile::encodeName(yol).constData(), &ham,
-                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int kipler =
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (oluştur ? SQLITE_OPEN_CREATE : 0);
+    const int kod = sqlite3_open_v2(QFile::encodeName(yol).constData(), &ham, kipler, nullptr);
     detay::BağlantıTutucu bağlantı(ham);
     if (kod != SQLITE_OK)
         detay::AçılışHatası(kod, yol);
@@ -60,6 +58,8 @@ detay::BağlantıTutucu DosyayıAç(const QString& yol)
     TürkçeSıralamalarıKaydet(ham);
     return bağlantı;
 }
+
+namespace {
 
 // The first column of every row of a statement, as texts.
 QStringList İlkSütun(sqlite3* bağlantı, const char* deyim)

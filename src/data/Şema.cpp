@@ -1,6 +1,6 @@
 #include "Şema.h"
 
-#include "Veritabanı.h"
+#include "SQLiteAraçları.h"
 #include "common/Hata.h"
 
 #include <QFile>
@@ -36,15 +36,10 @@ void İlkVeritabanınıYaz(const QString& yol)
 {
     if (QFile::exists(yol))
         throw Hata(HataNo::DosyaZatenVar, QStringLiteral("Dosya zaten var: ") + yol);
-    sqlite3* ham = nullptr;
-    const int kod = sqlite3_open_v2(QFile::encodeName(yol).constData(), &ham,
-                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    detay::BağlantıTutucu bağlantı(ham);
-    if (kod != SQLITE_OK)
-        SQLiteHatası(ham, kod, true);
+    detay::BağlantıTutucu bağlantı = detay::DosyayıAç(yol, true);
     const QByteArray betik = QByteArray("BEGIN;") + VeritabanıŞeması +
                              "INSERT INTO MesaiSüreleriTablosu VALUES (8, 8);COMMIT;";
-    const int sonuç = sqlite3_exec(ham, betik.constData(), nullptr, nullptr, nullptr);
+    const int sonuç = sqlite3_exec(bağlantı.get(), betik.constData(), nullptr, nullptr, nullptr);
     if (sonuç != SQLITE_OK) {
         bağlantı.reset();
         QFile::remove(yol);
