@@ -13,7 +13,6 @@
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
-#include "ui_AnaForm.h"
 #include "ui_PersonelFormu.h"
 
 #include <QApplication>
@@ -45,17 +44,17 @@ QString TwipMetni(int piksel)
 }
 } // namespace
 
-AnaForm::AnaForm(QWidget* üst) : QWidget(üst), ui(std::make_unique<Ui::AnaForm>())
+AnaForm::AnaForm(QWidget* üst) : QWidget(üst)
 {
-    ui->setupUi(this);
+    ui.setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());
     setWindowIcon(QIcon(QStringLiteral(":/tessaro.png")));
-    for (int i = 0; i < ui->AyKutusu->count(); ++i)
-        ui->AyKutusu->setItemData(i, i + 1);
-    for (QComboBox* kutu : {ui->ServisSeçKutusu, ui->AyKutusu})
+    for (int i = 0; i < ui.AyKutusu->count(); ++i)
+        ui.AyKutusu->setItemData(i, i + 1);
+    for (QComboBox* kutu : {ui.ServisSeçKutusu, ui.AyKutusu})
         TekerleğiOdağaBağla(kutu);
     // The record display sits in a disabled frame only to keep focus and input out; its texts
     // are read as usual, not greyed.
@@ -67,42 +66,40 @@ AnaForm::AnaForm(QWidget* üst) : QWidget(üst), ui(std::make_unique<Ui::AnaForm
     }
 
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(esc, &QShortcut::activated, ui->ÇıkışDüğmesi, &QPushButton::click);
+    connect(esc, &QShortcut::activated, ui.ÇıkışDüğmesi, &QPushButton::click);
 
-    connect(ui->ServisSeçKutusu, &QComboBox::currentIndexChanged, this,
+    connect(ui.ServisSeçKutusu, &QComboBox::currentIndexChanged, this,
             &AnaForm::ServisSeçKutusu_Click);
-    connect(ui->PersonelListesi, &PersonelListeKutusu::currentRowChanged, this,
+    connect(ui.PersonelListesi, &PersonelListeKutusu::currentRowChanged, this,
             &AnaForm::PersonelListesi_Click);
-    connect(ui->BulKutusu, &QLineEdit::textChanged, this, &AnaForm::BulKutusu_Change);
-    connect(ui->AyKutusu, &QComboBox::currentIndexChanged, this, &AnaForm::AyKutusu_Click);
-    connect(ui->YılKutusu, &DüğmeliKutu::Change, this, &AnaForm::YılKutusu_Change);
-    connect(ui->EkleDüğmesi, &QPushButton::clicked, this, &AnaForm::EkleDüğmesi_Click);
-    connect(ui->DeğiştirDüğmesi, &QPushButton::clicked, this, &AnaForm::DeğiştirDüğmesi_Click);
-    connect(ui->SilDüğmesi, &QPushButton::clicked, this, &AnaForm::SilDüğmesi_Click);
-    connect(ui->MesaiSüresiBelirlemeDüğmesi, &QPushButton::clicked, this,
+    connect(ui.BulKutusu, &QLineEdit::textChanged, this, &AnaForm::BulKutusu_Change);
+    connect(ui.AyKutusu, &QComboBox::currentIndexChanged, this, &AnaForm::AyKutusu_Click);
+    connect(ui.YılKutusu, &DüğmeliKutu::Change, this, &AnaForm::YılKutusu_Change);
+    connect(ui.EkleDüğmesi, &QPushButton::clicked, this, &AnaForm::EkleDüğmesi_Click);
+    connect(ui.DeğiştirDüğmesi, &QPushButton::clicked, this, &AnaForm::DeğiştirDüğmesi_Click);
+    connect(ui.SilDüğmesi, &QPushButton::clicked, this, &AnaForm::SilDüğmesi_Click);
+    connect(ui.MesaiSüresiBelirlemeDüğmesi, &QPushButton::clicked, this,
             &AnaForm::MesaiSüresiBelirlemeDüğmesi_Click);
-    connect(ui->HakkındaDüğmesi, &QPushButton::clicked, this, &AnaForm::HakkındaDüğmesi_Click);
-    connect(ui->TatilBelirleDüğmesi, &QPushButton::clicked, this,
+    connect(ui.HakkındaDüğmesi, &QPushButton::clicked, this, &AnaForm::HakkındaDüğmesi_Click);
+    connect(ui.TatilBelirleDüğmesi, &QPushButton::clicked, this,
             &AnaForm::TatilBelirleDüğmesi_Click);
-    connect(ui->KurumAdıGirişiDüğmesi, &QPushButton::clicked, this,
+    connect(ui.KurumAdıGirişiDüğmesi, &QPushButton::clicked, this,
             &AnaForm::KurumAdıGirişiDüğmesi_Click);
-    connect(ui->ListeyiSeçDüğmesi, &QPushButton::clicked, this, &AnaForm::ListeyiSeçDüğmesi_Click);
-    connect(ui->SeçimiTemizleDüğmesi, &QPushButton::clicked, this,
+    connect(ui.ListeyiSeçDüğmesi, &QPushButton::clicked, this, &AnaForm::ListeyiSeçDüğmesi_Click);
+    connect(ui.SeçimiTemizleDüğmesi, &QPushButton::clicked, this,
             &AnaForm::SeçimiTemizleDüğmesi_Click);
-    connect(ui->YazdırDüğmesi, &QPushButton::clicked, this, &AnaForm::YazdırDüğmesi_Click);
-    connect(ui->YazdırDüğmesi, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& yer) { FöyMenüsünüAç(ui->YazdırDüğmesi, yer); });
-    connect(ui->PersonelListesi, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& yer) { FöyMenüsünüAç(ui->PersonelListesi->viewport(), yer); });
-    connect(ui->ÇıkışDüğmesi, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui.YazdırDüğmesi, &QPushButton::clicked, this, &AnaForm::YazdırDüğmesi_Click);
+    connect(ui.YazdırDüğmesi, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& yer) { FöyMenüsünüAç(ui.YazdırDüğmesi, yer); });
+    connect(ui.PersonelListesi, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& yer) { FöyMenüsünüAç(ui.PersonelListesi->viewport(), yer); });
+    connect(ui.ÇıkışDüğmesi, &QPushButton::clicked, this, &QWidget::close);
 }
-
-AnaForm::~AnaForm() = default;
 
 void AnaForm::Yükle()
 {
     Tuzak([this] {
-        for (QWidget* altlık : {ui->Altlık0, ui->Altlık1}) {
+        for (QWidget* altlık : {ui.Altlık0, ui.Altlık1}) {
             altlık->setBackgroundRole(QPalette::Window);
             altlık->setAutoFillBackground(true);
         }
@@ -115,9 +112,9 @@ void AnaForm::Yükle()
         kurum.Kapat();
     });
     ServisleriYükle();
-    Tuzak([this] { ui->ServisSeçKutusu->setCurrentText(QStringLiteral("Tümü")); });
-    Tuzak([this] { ui->YılKutusu->SetValue(Bugün().year()); });
-    Tuzak([this] { ui->AyKutusu->setCurrentIndex(Bugün().month() - 1); });
+    Tuzak([this] { ui.ServisSeçKutusu->setCurrentText(QStringLiteral("Tümü")); });
+    Tuzak([this] { ui.YılKutusu->SetValue(Bugün().year()); });
+    Tuzak([this] { ui.AyKutusu->setCurrentIndex(Bugün().month() - 1); });
     Tuzak([this] { show(); });
 }
 
@@ -154,7 +151,7 @@ void AnaForm::closeEvent(QCloseEvent* olay)
 
 void AnaForm::ServisleriYükle()
 {
-    QComboBox* kutu = ui->ServisSeçKutusu;
+    QComboBox* kutu = ui.ServisSeçKutusu;
     // Filling is no selection: the caller chooses the department afterwards.
     const QSignalBlocker engel(kutu);
     Tuzak([kutu] { kutu->clear(); });
@@ -170,8 +167,8 @@ void AnaForm::ServisleriYükle()
 
 void AnaForm::ServisSeçKutusu_Click()
 {
-    PersonelListeKutusu* liste = ui->PersonelListesi;
-    Tuzak([liste, servis = ui->ServisSeçKutusu->currentText()] {
+    PersonelListeKutusu* liste = ui.PersonelListesi;
+    Tuzak([liste, servis = ui.ServisSeçKutusu->currentText()] {
         // The list is replaced in one reset with no selection signal, also when reading stops
         // at an error: it then holds the people read so far, never the previous department.
         std::vector<PersonelModeli::Kişi> okunan;
@@ -196,11 +193,11 @@ void AnaForm::PersonelListesi_Click()
     // shown before.
     BilgiKutularınıBoşalt();
     kayıtOkundu_ = false;
-    const int satır = ui->PersonelListesi->currentRow();
+    const int satır = ui.PersonelListesi->currentRow();
     if (satır < 0)
         return;
     std::array<QString, 5> alanlar;
-    kayıtOkundu_ = Tuzak([&alanlar, nosu = ui->PersonelListesi->Kişiler().Nosu(satır)] {
+    kayıtOkundu_ = Tuzak([&alanlar, nosu = ui.PersonelListesi->Kişiler().Nosu(satır)] {
         SonuçKümesi kişi = Veritabanı.KayıtKümesiAç(Deyim::PersonelAyrıntısı(nosu));
         for (size_t i = 0; i < alanlar.size(); ++i)
             alanlar[i] = kişi.Alan(int(i) + 1).toString();
@@ -213,7 +210,7 @@ void AnaForm::PersonelListesi_Click()
 
 bool AnaForm::KişiyiGöster(int satır)
 {
-    PersonelListeKutusu* liste = ui->PersonelListesi;
+    PersonelListeKutusu* liste = ui.PersonelListesi;
     // An entry that is current already is read again: its record may have gone since.
     if (liste->currentRow() == satır)
         PersonelListesi_Click();
@@ -224,8 +221,8 @@ bool AnaForm::KişiyiGöster(int satır)
 
 std::array<QLineEdit*, 5> AnaForm::BilgiKutuları() const
 {
-    return {ui->SiciliKutusu, ui->AdıSoyadıKutusu, ui->ÜnvanıKutusu, ui->ServisiKutusu,
-            ui->SıraNoKutusu};
+    return {ui.SiciliKutusu, ui.AdıSoyadıKutusu, ui.ÜnvanıKutusu, ui.ServisiKutusu,
+            ui.SıraNoKutusu};
 }
 
 void AnaForm::BilgiKutularınıBoşalt()
@@ -237,8 +234,8 @@ void AnaForm::BilgiKutularınıBoşalt()
 // The first entry beginning with the text becomes current, or none; the marks stay.
 void AnaForm::BulKutusu_Change()
 {
-    ui->PersonelListesi->setCurrentRow(
-        ListedeBul(ui->PersonelListesi->Kişiler(), ui->BulKutusu->text()));
+    ui.PersonelListesi->setCurrentRow(
+        ListedeBul(ui.PersonelListesi->Kişiler(), ui.BulKutusu->text()));
 }
 
 void AnaForm::EkleDüğmesi_Click()
@@ -252,18 +249,18 @@ void AnaForm::EkleDüğmesi_Click()
 
 void AnaForm::DeğiştirDüğmesi_Click()
 {
-    if (ui->PersonelListesi->currentRow() < 0)
+    if (ui.PersonelListesi->currentRow() < 0)
         return;
     PersonelFormu form(*this);
     Yoksay([] { DeğiştirmeModu = true; });
     Yoksay([&] { form.setWindowTitle(QStringLiteral("Personel Bilgilerini Değiştir")); });
     Yoksay([&] {
         Ui::PersonelFormu& kutular = form.Denetimler();
-        kutular.SiciliKutusu->setText(ui->SiciliKutusu->text());
-        kutular.AdıSoyadıKutusu->setText(ui->AdıSoyadıKutusu->text());
-        kutular.ÜnvanıKutusu->setText(ui->ÜnvanıKutusu->text());
-        kutular.ServisiKutusu->setText(ui->ServisiKutusu->text());
-        kutular.SıraNoKutusu->setText(ui->SıraNoKutusu->text());
+        kutular.SiciliKutusu->setText(ui.SiciliKutusu->text());
+        kutular.AdıSoyadıKutusu->setText(ui.AdıSoyadıKutusu->text());
+        kutular.ÜnvanıKutusu->setText(ui.ÜnvanıKutusu->text());
+        kutular.ServisiKutusu->setText(ui.ServisiKutusu->text());
+        kutular.SıraNoKutusu->setText(ui.SıraNoKutusu->text());
     });
     Yoksay([&] { form.EkleKaydetDüğmesi_Click(); });
     Yoksay([&] { form.exec(); });
@@ -271,7 +268,7 @@ void AnaForm::DeğiştirDüğmesi_Click()
 
 void AnaForm::SilDüğmesi_Click()
 {
-    PersonelListeKutusu* liste = ui->PersonelListesi;
+    PersonelListeKutusu* liste = ui.PersonelListesi;
     const int i = liste->currentRow();
     if (i < 0)
         return;
@@ -321,7 +318,7 @@ void AnaForm::KurumAdıGirişiDüğmesi_Click()
 void AnaForm::TatilBelirleDüğmesi_Click()
 {
     Yoksay([this] {
-        SeçilenTarih = QDate(ui->YılKutusu->Value(), ui->AyKutusu->currentIndex() + 1, 1);
+        SeçilenTarih = QDate(ui.YılKutusu->Value(), ui.AyKutusu->currentIndex() + 1, 1);
     });
     std::unique_ptr<TatilTarihleriFormu> takvim;
     Yoksay([&] { takvim = std::make_unique<TatilTarihleriFormu>(this); });
@@ -334,14 +331,14 @@ void AnaForm::TatilBelirleDüğmesi_Click()
 void AnaForm::YılKutusu_Change()
 {
     // Only the user's changes count: a year set by code while the focus is elsewhere does not.
-    if (İçindeMi(QApplication::focusWidget(), ui->YılKutusu))
+    if (İçindeMi(QApplication::focusWidget(), ui.YılKutusu))
         AyKutusu_Click();
 }
 
 void AnaForm::AyKutusu_Click()
 {
     Tuzak([this] {
-        const QDate ilk(ui->YılKutusu->Value(), ui->AyKutusu->currentIndex() + 1, 1);
+        const QDate ilk(ui.YılKutusu->Value(), ui.AyKutusu->currentIndex() + 1, 1);
         SonuçKümesi günler = Veritabanı.KayıtKümesiAç(Deyim::TatilAralığı(ilk, ilk.addMonths(1)));
         Tatiller.clear();
         for (; !günler.EOF_(); günler.SonrakineGeç())

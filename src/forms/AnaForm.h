@@ -6,10 +6,11 @@
 // The staff list's entries carry the person's Nosu; an entry's mark is its check state, and the
 // current entry (at most one) is the person shown in the five boxes.
 
+#include "ui_AnaForm.h"
+
 #include <QDate>
 #include <QWidget>
 #include <array>
-#include <memory>
 #include <vector>
 
 class QLineEdit;
@@ -18,17 +19,12 @@ class QPrinter;
 class YazıcıNesnesi;
 struct FöyBilgileri;
 
-namespace Ui {
-class AnaForm;
-}
-
 class AnaForm : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit AnaForm(QWidget* üst = nullptr);
-    ~AnaForm() override;
 
     // Restores the position, reads the institution name, fills the department chooser with
     // "Tümü" selected, sets the current year and month, and makes the window visible.
@@ -46,7 +42,7 @@ public:
     void AyKutusu_Click();
 
     // The window's controls, reached by their names.
-    Ui::AnaForm& Denetimler() { return *ui; }
+    Ui::AnaForm& Denetimler() { return ui; }
 
     // The holidays from the first day of the chosen month to the first day of the next one, in
     // ascending order; replaced as a whole by AyKutusu_Click, read by the others.
@@ -93,6 +89,6 @@ private:
     std::array<QLineEdit*, 5> BilgiKutuları() const;
     void BilgiKutularınıBoşalt();
 
-    std::unique_ptr<Ui::AnaForm> ui;
+    Ui::AnaForm ui;
     bool kayıtOkundu_ = false; // the five boxes show the current entry's record
 };

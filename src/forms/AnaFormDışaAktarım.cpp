@@ -85,7 +85,7 @@ void AnaForm::PdfDosyasıOlarakKaydet_Click()
     QString yol;
     Tuzak([&] {
         const QString ad = QStringLiteral("Mesai İmza Föyleri - %1 %2.pdf")
-                               .arg(ui->AyKutusu->currentText(), ui->YılKutusu->Text());
+                               .arg(ui.AyKutusu->currentText(), ui.YılKutusu->Text());
         yol = QFileDialog::getSaveFileName(
             this, QStringLiteral("PDF Dosyası Olarak Kaydet"),
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') +
@@ -123,7 +123,7 @@ void AnaForm::PdfDosyasıOlarakKaydet_Click()
 
 AnaForm::ÇizimSonucu AnaForm::FöyleriÇiz(YazıcıNesnesi& yazıcı)
 {
-    const PersonelModeli& kişiler = ui->PersonelListesi->Kişiler();
+    const PersonelModeli& kişiler = ui.PersonelListesi->Kişiler();
     std::vector<int> satırlar;
     for (int satır = 0; satır < kişiler.rowCount(); ++satır)
         if (kişiler.İşaretliMi(satır))

@@ -15,17 +15,17 @@
 
 void AnaForm::ListeyiSeçDüğmesi_Click()
 {
-    Yoksay([this] { ui->PersonelListesi->Kişiler().HepsiniİşaretleVeyaTemizle(true); });
+    Yoksay([this] { ui.PersonelListesi->Kişiler().HepsiniİşaretleVeyaTemizle(true); });
 }
 
 void AnaForm::SeçimiTemizleDüğmesi_Click()
 {
-    Yoksay([this] { ui->PersonelListesi->Kişiler().HepsiniİşaretleVeyaTemizle(false); });
+    Yoksay([this] { ui.PersonelListesi->Kişiler().HepsiniİşaretleVeyaTemizle(false); });
 }
 
 bool AnaForm::İşaretliVarMı() const
 {
-    const PersonelModeli& kişiler = ui->PersonelListesi->Kişiler();
+    const PersonelModeli& kişiler = ui.PersonelListesi->Kişiler();
     for (int i = 0; i < kişiler.rowCount(); ++i)
         if (kişiler.İşaretliMi(i))
             return true;
@@ -58,13 +58,13 @@ bool AnaForm::FöyHazırMı()
         if (!İşaretliVarMı()) {
             MesajKutusunuOrtala();
             MesajKutusu({QStringLiteral("Lütfen, listeden bir personel seçiniz!")});
-            ui->PersonelListesi->setFocus();
+            ui.PersonelListesi->setFocus();
             return;
         }
         if (KurumAdı.isEmpty()) {
             MesajKutusunuOrtala();
             MesajKutusu({QStringLiteral("Lütfen, \"Kurum Adı\" giriniz!")});
-            ui->KurumAdıGirişiDüğmesi->setFocus();
+            ui.KurumAdıGirişiDüğmesi->setFocus();
             return;
         }
         hazır = true;
@@ -81,15 +81,15 @@ FöyBilgileri AnaForm::GeçerliFöyBilgileri() const
 {
     FöyBilgileri bilgiler;
     bilgiler.kurumAdı = KurumAdı;
-    bilgiler.ayAdı = ui->AyKutusu->currentText();
-    bilgiler.ayNo = ui->AyKutusu->currentData().toInt();
-    bilgiler.başlıkYılı = ui->YılKutusu->Value();
-    bilgiler.tarihYılı = ui->YılKutusu->Text();
-    bilgiler.sicili = ui->SiciliKutusu->text();
-    bilgiler.adıSoyadı = ui->AdıSoyadıKutusu->text();
-    bilgiler.ünvanı = ui->ÜnvanıKutusu->text();
-    bilgiler.servisi = ui->ServisiKutusu->text();
-    bilgiler.sıraNo = ui->SıraNoKutusu->text();
+    bilgiler.ayAdı = ui.AyKutusu->currentText();
+    bilgiler.ayNo = ui.AyKutusu->currentData().toInt();
+    bilgiler.başlıkYılı = ui.YılKutusu->Value();
+    bilgiler.tarihYılı = ui.YılKutusu->Text();
+    bilgiler.sicili = ui.SiciliKutusu->text();
+    bilgiler.adıSoyadı = ui.AdıSoyadıKutusu->text();
+    bilgiler.ünvanı = ui.ÜnvanıKutusu->text();
+    bilgiler.servisi = ui.ServisiKutusu->text();
+    bilgiler.sıraNo = ui.SıraNoKutusu->text();
     bilgiler.tatilMi = [this](const QDate& tarih) { return TatilMi(tarih); };
     return bilgiler;
 }
@@ -107,12 +107,12 @@ void AnaForm::YazdırmaİşiniBaşlat()
     }
     // The holiday calendar may have changed since the month was chosen.
     AyKutusu_Click();
-    Tuzak([this] { ui->YazdırDüğmesi->setEnabled(false); });
+    Tuzak([this] { ui.YazdırDüğmesi->setEnabled(false); });
     Tuzak([this] {
         YazdırFormu ilerleme(
-            ui->PersonelListesi->Kişiler(), [this](int satır) { return KişiyiGöster(satır); },
+            ui.PersonelListesi->Kişiler(), [this](int satır) { return KişiyiGöster(satır); },
             [this] { return Yazdır(); }, this);
         ilerleme.exec();
     });
-    Tuzak([this] { ui->YazdırDüğmesi->setEnabled(true); });
+    Tuzak([this] { ui.YazdırDüğmesi->setEnabled(true); });
 }

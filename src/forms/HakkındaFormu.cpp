@@ -3,23 +3,20 @@
 #include "Kaynaklar.h"
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
-#include "ui_HakkındaFormu.h"
 
 #include <QMouseEvent>
 
-HakkındaFormu::HakkındaFormu(QWidget* üst) : QDialog(üst), ui(std::make_unique<Ui::HakkındaFormu>())
+HakkındaFormu::HakkındaFormu(QWidget* üst) : QDialog(üst)
 {
     // The icon lives in the resources of a static library, which the linker keeps only when
     // asked to.
     Q_INIT_RESOURCE(tessaro);
-    ui->setupUi(this);
-    ui->VelnoraEtiketi->installEventFilter(this);
-    ui->Altlık->installEventFilter(this);
-    connect(ui->KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
+    ui.setupUi(this);
+    ui.VelnoraEtiketi->installEventFilter(this);
+    ui.Altlık->installEventFilter(this);
+    connect(ui.KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
     Form_Load();
 }
-
-HakkındaFormu::~HakkındaFormu() = default;
 
 QString HakkındaFormu::SürümYazısı(int ana, int ara, int düzeltme)
 {
@@ -28,7 +25,7 @@ QString HakkındaFormu::SürümYazısı(int ana, int ara, int düzeltme)
 
 bool HakkındaFormu::eventFilter(QObject* nesne, QEvent* olay)
 {
-    if (nesne == ui->VelnoraEtiketi) {
+    if (nesne == ui.VelnoraEtiketi) {
         // Handled here, so that the background below the link does not see them too.
         if (olay->type() == QEvent::MouseMove) {
             VelnoraEtiketi_MouseMove();
@@ -37,12 +34,12 @@ bool HakkındaFormu::eventFilter(QObject* nesne, QEvent* olay)
         if (olay->type() == QEvent::MouseButtonRelease) {
             const auto* fare = static_cast<QMouseEvent*>(olay);
             if (fare->button() == Qt::LeftButton &&
-                ui->VelnoraEtiketi->rect().contains(fare->position().toPoint()))
+                ui.VelnoraEtiketi->rect().contains(fare->position().toPoint()))
                 VelnoraEtiketi_Click();
             return true;
         }
     }
-    if (nesne == ui->Altlık && olay->type() == QEvent::MouseMove)
+    if (nesne == ui.Altlık && olay->type() == QEvent::MouseMove)
         Altlık_MouseMove();
     return QDialog::eventFilter(nesne, olay);
 }
@@ -50,22 +47,22 @@ bool HakkındaFormu::eventFilter(QObject* nesne, QEvent* olay)
 void HakkındaFormu::Form_Load()
 {
     Yoksay([this] {
-        ui->Etiket_0->setText(Kaynak::ÜrünAdı());
-        ui->Etiket_0->adjustSize();
+        ui.Etiket_0->setText(Kaynak::ÜrünAdı());
+        ui.Etiket_0->adjustSize();
     });
     Yoksay([this] {
-        ui->Etiket_1->setText(
+        ui.Etiket_1->setText(
             SürümYazısı(Kaynak::SürümAna, Kaynak::SürümAra, Kaynak::SürümDüzeltme));
-        ui->Etiket_1->adjustSize();
+        ui.Etiket_1->adjustSize();
     });
     Yoksay([this] {
-        QLabel* uyarı = ui->Etiket_2;
+        QLabel* uyarı = ui.Etiket_2;
         uyarı->setText(Kaynak::YasalUyarı());
         uyarı->resize(uyarı->width(), uyarı->heightForWidth(uyarı->width()));
     });
     Yoksay([this] {
-        ui->Etiket_3->adjustSize();
-        QLabel* bağlantı = ui->VelnoraEtiketi;
+        ui.Etiket_3->adjustSize();
+        QLabel* bağlantı = ui.VelnoraEtiketi;
         bağlantı->setText(Kaynak::YapımcıAdresi());
         bağlantı->resize(qMax(bağlantı->width(), bağlantı->sizeHint().width()), bağlantı->height());
     });
@@ -73,20 +70,20 @@ void HakkındaFormu::Form_Load()
 
 void HakkındaFormu::VelnoraEtiketi_MouseMove()
 {
-    QFont yazı = ui->VelnoraEtiketi->font();
+    QFont yazı = ui.VelnoraEtiketi->font();
     if (yazı.underline())
         return;
     yazı.setUnderline(true);
-    ui->VelnoraEtiketi->setFont(yazı);
+    ui.VelnoraEtiketi->setFont(yazı);
 }
 
 void HakkındaFormu::Altlık_MouseMove()
 {
-    QFont yazı = ui->VelnoraEtiketi->font();
+    QFont yazı = ui.VelnoraEtiketi->font();
     if (!yazı.underline())
         return;
     yazı.setUnderline(false);
-    ui->VelnoraEtiketi->setFont(yazı);
+    ui.VelnoraEtiketi->setFont(yazı);
 }
 
 // The window stays open; an address that cannot be opened is passed over in silence.

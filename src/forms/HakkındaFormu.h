@@ -2,19 +2,15 @@
 // The About window: the program's icon, title, version and legal notice, the maker's name, and
 // a link that opens the maker's web site in the system's browser.
 
-#include <QDialog>
-#include <memory>
+#include "ui_HakkındaFormu.h"
 
-namespace Ui {
-class HakkındaFormu;
-}
+#include <QDialog>
 
 // No Q_OBJECT: moc misreads this class name, and the dialog declares no signals of its own.
 class HakkındaFormu : public QDialog
 {
 public:
     explicit HakkındaFormu(QWidget* üst);
-    ~HakkındaFormu() override;
 
     // "Sürüm " + major + "." + minor + revision: version 1.0 revision 1 reads "Sürüm 1.01".
     static QString SürümYazısı(int ana, int ara, int düzeltme);
@@ -28,5 +24,5 @@ private:
     void VelnoraEtiketi_Click();
     void Altlık_MouseMove();
 
-    std::unique_ptr<Ui::HakkındaFormu> ui;
+    Ui::HakkındaFormu ui;
 };

@@ -6,7 +6,6 @@
 #include "common/TürkçeMetin.h"
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
-#include "ui_KurumBilgisiGirişiFormu.h"
 
 #include <QFocusEvent>
 
@@ -17,28 +16,25 @@ constexpr int EnUzunAd = 200;
 constexpr int EnKısaAd = 5;
 } // namespace
 
-KurumBilgisiGirişiFormu::KurumBilgisiGirişiFormu(QWidget* üst)
-    : QDialog(üst), ui(std::make_unique<Ui::KurumBilgisiGirişiFormu>())
+KurumBilgisiGirişiFormu::KurumBilgisiGirişiFormu(QWidget* üst) : QDialog(üst)
 {
-    ui->setupUi(this);
-    ui->KurumBilgisiKutusu->installEventFilter(this);
-    connect(ui->KaydetDüğmesi, &QPushButton::clicked, this,
+    ui.setupUi(this);
+    ui.KurumBilgisiKutusu->installEventFilter(this);
+    connect(ui.KaydetDüğmesi, &QPushButton::clicked, this,
             &KurumBilgisiGirişiFormu::KaydetDüğmesi_Click);
-    connect(ui->VazgeçDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui.VazgeçDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
     Form_Load();
     // The length limit is the user's: a longer name stored earlier is still shown whole.
-    connect(ui->KurumBilgisiKutusu->document(), &QTextDocument::contentsChange, this,
+    connect(ui.KurumBilgisiKutusu->document(), &QTextDocument::contentsChange, this,
             [this](int konum, int, int eklenen) { KurumBilgisiKutusu_Change(konum, eklenen); });
 }
-
-KurumBilgisiGirişiFormu::~KurumBilgisiGirişiFormu() = default;
 
 bool KurumBilgisiGirişiFormu::eventFilter(QObject* nesne, QEvent* olay)
 {
     // The context menu coming and going neither leaves nor enters the box (selecting the whole
     // text there would make its "Paste" replace it); switching to another window and back does
     // neither, so what is being typed is not selected for the next key to wipe.
-    if (nesne == ui->KurumBilgisiKutusu &&
+    if (nesne == ui.KurumBilgisiKutusu &&
         (olay->type() == QEvent::FocusIn || olay->type() == QEvent::FocusOut)) {
         const Qt::FocusReason neden = static_cast<QFocusEvent*>(olay)->reason();
         const bool geçici = neden == Qt::PopupFocusReason ||
@@ -56,27 +52,27 @@ bool KurumBilgisiGirişiFormu::eventFilter(QObject* nesne, QEvent* olay)
 
 void KurumBilgisiGirişiFormu::Form_Load()
 {
-    ui->KurumBilgisiKutusu->setPlainText(KurumAdı);
+    ui.KurumBilgisiKutusu->setPlainText(KurumAdı);
 }
 
 void KurumBilgisiGirişiFormu::KurumBilgisiKutusu_GotFocus()
 {
-    AlanıVurgula(ui->KurumBilgisiKutusu, ui->Etiket);
+    AlanıVurgula(ui.KurumBilgisiKutusu, ui.Etiket);
 }
 
 void KurumBilgisiGirişiFormu::KurumBilgisiKutusu_LostFocus()
 {
-    const QString metin = ui->KurumBilgisiKutusu->toPlainText();
+    const QString metin = ui.KurumBilgisiKutusu->toPlainText();
     const QString düzeltilmiş = KurumAdınıDüzelt(metin);
     if (düzeltilmiş != metin)
-        ui->KurumBilgisiKutusu->setPlainText(düzeltilmiş);
+        ui.KurumBilgisiKutusu->setPlainText(düzeltilmiş);
 }
 
 // Whatever would pass the longest name is taken back from the end of what was just typed or
 // pasted, so a keystroke beyond the limit does nothing and a paste is cut to fit.
 void KurumBilgisiGirişiFormu::KurumBilgisiKutusu_Change(int konum, int eklenen)
 {
-    QTextDocument* belge = ui->KurumBilgisiKutusu->document();
+    QTextDocument* belge = ui.KurumBilgisiKutusu->document();
     const int fazla = int(belge->toPlainText().size()) - EnUzunAd;
     if (fazla <= 0 || eklenen <= 0)
         return;
@@ -95,12 +91,12 @@ void KurumBilgisiGirişiFormu::KaydetDüğmesi_Click()
 {
     // Pressed by its access key the button leaves the focus in the box; taking it here leaves
     // the box, and so puts its text right, before the check, as a mouse click does.
-    ui->KaydetDüğmesi->setFocus(Qt::ShortcutFocusReason);
-    const QString ad = ui->KurumBilgisiKutusu->toPlainText();
+    ui.KaydetDüğmesi->setFocus(Qt::ShortcutFocusReason);
+    const QString ad = ui.KurumBilgisiKutusu->toPlainText();
     if (ad.size() < EnKısaAd) {
         MesajKutusunuOrtala();
         MesajKutusu({QStringLiteral("Kurum bilgisinin en az 5 karakter olması gerekiyor!")});
-        ui->KurumBilgisiKutusu->setFocus();
+        ui.KurumBilgisiKutusu->setFocus();
         return;
     }
     bool yazıldı = false;

@@ -4,19 +4,15 @@
 // force in KurumAdı. A save that the database refuses keeps the dialog open with what was typed
 // and leaves KurumAdı as it was.
 
-#include <QDialog>
-#include <memory>
+#include "ui_KurumBilgisiGirişiFormu.h"
 
-namespace Ui {
-class KurumBilgisiGirişiFormu;
-}
+#include <QDialog>
 
 // No Q_OBJECT: moc misreads this class name, and the dialog declares no signals of its own.
 class KurumBilgisiGirişiFormu : public QDialog
 {
 public:
     explicit KurumBilgisiGirişiFormu(QWidget* üst);
-    ~KurumBilgisiGirişiFormu() override;
 
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;
@@ -28,6 +24,6 @@ private:
     void KurumBilgisiKutusu_Change(int konum, int eklenen);
     void KaydetDüğmesi_Click();
 
-    std::unique_ptr<Ui::KurumBilgisiGirişiFormu> ui;
+    Ui::KurumBilgisiGirişiFormu ui;
     bool başkaPencereyeGeçildi_ = false; // the box lost the focus to another window
 };

@@ -5,7 +5,6 @@
 #include "common/Sayılar.h"
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
-#include "ui_MesaiSüresiBelirlemeFormu.h"
 
 #include <QApplication>
 #include <optional>
@@ -16,21 +15,18 @@ const QString HaftaİçiAlanı = QStringLiteral("HaftaIciSuresi");
 const QString HaftaSonuAlanı = QStringLiteral("HaftaSonuSuresi");
 } // namespace
 
-MesaiSüresiBelirlemeFormu::MesaiSüresiBelirlemeFormu(QWidget* üst)
-    : QDialog(üst), ui(std::make_unique<Ui::MesaiSüresiBelirlemeFormu>())
+MesaiSüresiBelirlemeFormu::MesaiSüresiBelirlemeFormu(QWidget* üst) : QDialog(üst)
 {
-    ui->setupUi(this);
-    connect(ui->HaftaİçiSüresiKutusu, &DüğmeliKutu::Change, this,
-            [this] { SüreKutusu_Change(ui->HaftaİçiSüresiKutusu); });
-    connect(ui->HaftaSonuSüresiKutusu, &DüğmeliKutu::Change, this,
-            [this] { SüreKutusu_Change(ui->HaftaSonuSüresiKutusu); });
-    connect(ui->KaydetDüğmesi, &QPushButton::clicked, this,
+    ui.setupUi(this);
+    connect(ui.HaftaİçiSüresiKutusu, &DüğmeliKutu::Change, this,
+            [this] { SüreKutusu_Change(ui.HaftaİçiSüresiKutusu); });
+    connect(ui.HaftaSonuSüresiKutusu, &DüğmeliKutu::Change, this,
+            [this] { SüreKutusu_Change(ui.HaftaSonuSüresiKutusu); });
+    connect(ui.KaydetDüğmesi, &QPushButton::clicked, this,
             &MesaiSüresiBelirlemeFormu::KaydetDüğmesi_Click);
-    connect(ui->KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui.KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
     Form_Load();
 }
-
-MesaiSüresiBelirlemeFormu::~MesaiSüresiBelirlemeFormu() = default;
 
 void MesaiSüresiBelirlemeFormu::Form_Load()
 {
@@ -43,14 +39,14 @@ void MesaiSüresiBelirlemeFormu::Form_Load()
     if (!süreler)
         return;
     // Setting the values raises Change while the focus is elsewhere: "Kaydet" stays disabled.
-    Tuzak([&] { ui->HaftaİçiSüresiKutusu->SetValue(KısaTamsayı(süreler->first)); });
-    Tuzak([&] { ui->HaftaSonuSüresiKutusu->SetValue(KısaTamsayı(süreler->second)); });
+    Tuzak([&] { ui.HaftaİçiSüresiKutusu->SetValue(KısaTamsayı(süreler->first)); });
+    Tuzak([&] { ui.HaftaSonuSüresiKutusu->SetValue(KısaTamsayı(süreler->second)); });
 }
 
 void MesaiSüresiBelirlemeFormu::SüreKutusu_Change(const DüğmeliKutu* kutu)
 {
     if (İçindeMi(QApplication::focusWidget(), kutu))
-        ui->KaydetDüğmesi->setEnabled(true);
+        ui.KaydetDüğmesi->setEnabled(true);
 }
 
 void MesaiSüresiBelirlemeFormu::KaydetDüğmesi_Click()
@@ -59,8 +55,8 @@ void MesaiSüresiBelirlemeFormu::KaydetDüğmesi_Click()
     Tuzak([&] {
         TabloKümesi tablo = Veritabanı.TabloAç(Tablo);
         tablo.Düzenle();
-        tablo.AlanıAyarla(HaftaİçiAlanı, ui->HaftaİçiSüresiKutusu->Value());
-        tablo.AlanıAyarla(HaftaSonuAlanı, ui->HaftaSonuSüresiKutusu->Value());
+        tablo.AlanıAyarla(HaftaİçiAlanı, ui.HaftaİçiSüresiKutusu->Value());
+        tablo.AlanıAyarla(HaftaSonuAlanı, ui.HaftaSonuSüresiKutusu->Value());
         tablo.Güncelle();
         tablo.Kapat();
         yazıldı = true;

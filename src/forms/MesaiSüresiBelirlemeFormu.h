@@ -3,26 +3,22 @@
 // row of MesaiSüreleriTablosu. "Kaydet" is enabled only by a change the user makes; a save
 // that the database refuses keeps the dialog open with the values entered.
 
+#include "ui_MesaiSüresiBelirlemeFormu.h"
+
 #include <QDialog>
-#include <memory>
 
 class DüğmeliKutu;
-
-namespace Ui {
-class MesaiSüresiBelirlemeFormu;
-}
 
 // No Q_OBJECT: moc misreads this class name, and the dialog declares no signals of its own.
 class MesaiSüresiBelirlemeFormu : public QDialog
 {
 public:
     explicit MesaiSüresiBelirlemeFormu(QWidget* üst);
-    ~MesaiSüresiBelirlemeFormu() override;
 
 private:
     void Form_Load();
     void SüreKutusu_Change(const DüğmeliKutu* kutu);
     void KaydetDüğmesi_Click();
 
-    std::unique_ptr<Ui::MesaiSüresiBelirlemeFormu> ui;
+    Ui::MesaiSüresiBelirlemeFormu ui;
 };

@@ -10,7 +10,6 @@
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
 #include "ui_AnaForm.h"
-#include "ui_PersonelFormu.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -43,41 +42,38 @@ private:
 };
 } // namespace
 
-PersonelFormu::PersonelFormu(AnaForm& anaForm)
-    : QDialog(&anaForm), anaForm_(anaForm), ui(std::make_unique<Ui::PersonelFormu>())
+PersonelFormu::PersonelFormu(AnaForm& anaForm) : QDialog(&anaForm), anaForm_(anaForm)
 {
-    ui->setupUi(this);
+    ui.setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());
-    ui->Altlık->setBackgroundRole(QPalette::Window);
-    ui->Altlık->setAutoFillBackground(true);
+    ui.Altlık->setBackgroundRole(QPalette::Window);
+    ui.Altlık->setAutoFillBackground(true);
 
-    kutular_ = {ui->SiciliKutusu, ui->AdıSoyadıKutusu, ui->ÜnvanıKutusu, ui->ServisiKutusu,
-                ui->SıraNoKutusu};
-    Etiket = {ui->Etiket0, ui->Etiket1, ui->Etiket2, ui->Etiket3, ui->Etiket4};
+    kutular_ = {ui.SiciliKutusu, ui.AdıSoyadıKutusu, ui.ÜnvanıKutusu, ui.ServisiKutusu,
+                ui.SıraNoKutusu};
+    Etiket = {ui.Etiket0, ui.Etiket1, ui.Etiket2, ui.Etiket3, ui.Etiket4};
     for (QLineEdit* kutu : kutular_)
         kutu->installEventFilter(this);
 
-    ui->SiciliKutusu->setValidator(new RakamDoğrulayıcı(true, ui->SiciliKutusu));
-    ui->SıraNoKutusu->setValidator(new RakamDoğrulayıcı(false, ui->SıraNoKutusu));
+    ui.SiciliKutusu->setValidator(new RakamDoğrulayıcı(true, ui.SiciliKutusu));
+    ui.SıraNoKutusu->setValidator(new RakamDoğrulayıcı(false, ui.SıraNoKutusu));
 
-    connect(ui->EkleKaydetDüğmesi, &QPushButton::clicked, this,
+    connect(ui.EkleKaydetDüğmesi, &QPushButton::clicked, this,
             &PersonelFormu::EkleKaydetDüğmesi_Click);
-    connect(ui->KapatİptalDüğmesi, &QPushButton::clicked, this,
+    connect(ui.KapatİptalDüğmesi, &QPushButton::clicked, this,
             &PersonelFormu::KapatİptalDüğmesi_Click);
 }
 
-PersonelFormu::~PersonelFormu() = default;
-
 void PersonelFormu::EkleKaydetDüğmesi_Click()
 {
-    if (!ui->Çerçeve->isEnabled()) {
-        ui->EkleKaydetDüğmesi->setText(QStringLiteral("Kaydet"));
-        ui->KapatİptalDüğmesi->setText(QStringLiteral("İptal"));
-        ui->Çerçeve->setEnabled(true);
+    if (!ui.Çerçeve->isEnabled()) {
+        ui.EkleKaydetDüğmesi->setText(QStringLiteral("Kaydet"));
+        ui.KapatİptalDüğmesi->setText(QStringLiteral("İptal"));
+        ui.Çerçeve->setEnabled(true);
         if (isVisible())
-            ui->SiciliKutusu->setFocus();
+            ui.SiciliKutusu->setFocus();
         return;
     }
     if (!GirişGeçerli())
@@ -97,27 +93,26 @@ bool PersonelFormu::GirişGeçerli()
         kutu->setFocus();
         return false;
     };
-    if (ui->SiciliKutusu->text().isEmpty())
-        return uyar(QStringLiteral("Personelin SİCİLİ'ni girmeniz gerekiyor!"), ui->SiciliKutusu);
+    if (ui.SiciliKutusu->text().isEmpty())
+        return uyar(QStringLiteral("Personelin SİCİLİ'ni girmeniz gerekiyor!"), ui.SiciliKutusu);
     bool başkasının = false;
-    Tuzak([&] { başkasının = SicilBaşkasınınMı(ui->SiciliKutusu->text()); });
+    Tuzak([&] { başkasının = SicilBaşkasınınMı(ui.SiciliKutusu->text()); });
     if (ProgramBittiMi())
         return false;
     if (başkasının)
         return uyar(QStringLiteral("Girmeye çalıştığınız SİCİL daha önce girilmiş!\r\n\r\n"
                                    "Lütfen, değiştirip yeniden deneyiniz."),
-                    ui->SiciliKutusu);
-    const QString adSoyad = ui->AdıSoyadıKutusu->text();
+                    ui.SiciliKutusu);
+    const QString adSoyad = ui.AdıSoyadıKutusu->text();
     if (adSoyad.isEmpty())
         return uyar(QStringLiteral("Personelin AD ve SOYADI'nı girmeniz gerekiyor!"),
-                    ui->AdıSoyadıKutusu);
+                    ui.AdıSoyadıKutusu);
     if (adSoyad.lastIndexOf(QLatin1Char(' ')) < 0)
-        return uyar(QStringLiteral("Personelin SOYADI'nı girmeniz gerekiyor!"),
-                    ui->AdıSoyadıKutusu);
-    if (ui->ÜnvanıKutusu->text().isEmpty())
-        return uyar(QStringLiteral("Personelin ÜNVANI'nı girmeniz gerekiyor!"), ui->ÜnvanıKutusu);
-    if (ui->ServisiKutusu->text().isEmpty())
-        return uyar(QStringLiteral("Personelin SERVİSİ'ni girmeniz gerekiyor!"), ui->ServisiKutusu);
+        return uyar(QStringLiteral("Personelin SOYADI'nı girmeniz gerekiyor!"), ui.AdıSoyadıKutusu);
+    if (ui.ÜnvanıKutusu->text().isEmpty())
+        return uyar(QStringLiteral("Personelin ÜNVANI'nı girmeniz gerekiyor!"), ui.ÜnvanıKutusu);
+    if (ui.ServisiKutusu->text().isEmpty())
+        return uyar(QStringLiteral("Personelin SERVİSİ'ni girmeniz gerekiyor!"), ui.ServisiKutusu);
     return true;
 }
 
@@ -138,9 +133,9 @@ bool PersonelFormu::Yaz()
 {
     bool yazıldı = false;
     Tuzak([&] {
-        const QString s = ui->SiciliKutusu->text(), a = ui->AdıSoyadıKutusu->text(),
-                      u = ui->ÜnvanıKutusu->text(), v = ui->ServisiKutusu->text(),
-                      n = ui->SıraNoKutusu->text();
+        const QString s = ui.SiciliKutusu->text(), a = ui.AdıSoyadıKutusu->text(),
+                      u = ui.ÜnvanıKutusu->text(), v = ui.ServisiKutusu->text(),
+                      n = ui.SıraNoKutusu->text();
         if (DeğiştirmeModu) {
             const PersonelListeKutusu* liste = anaForm_.Denetimler().PersonelListesi;
             if (liste->currentRow() < 0)
@@ -159,8 +154,8 @@ bool PersonelFormu::Yaz()
 void PersonelFormu::AnaFormuGüncelle()
 {
     Ui::AnaForm& ana = anaForm_.Denetimler();
-    const QString servis = ui->ServisiKutusu->text();
-    const QString adSoyad = ui->AdıSoyadıKutusu->text();
+    const QString servis = ui.ServisiKutusu->text();
+    const QString adSoyad = ui.AdıSoyadıKutusu->text();
     anaForm_.ServisleriYükle();
     Tuzak([&] { ana.ServisSeçKutusu->setCurrentText(servis); });
     Tuzak([] { QApplication::processEvents(); });
@@ -169,7 +164,7 @@ void PersonelFormu::AnaFormuGüncelle()
 
 void PersonelFormu::KapatİptalDüğmesi_Click()
 {
-    if (!ui->Çerçeve->isEnabled() || DeğiştirmeModu) {
+    if (!ui.Çerçeve->isEnabled() || DeğiştirmeModu) {
         Yoksay([this] { reject(); });
         return;
     }
@@ -178,17 +173,17 @@ void PersonelFormu::KapatİptalDüğmesi_Click()
             kutu->clear();
     });
     Yoksay([this] {
-        ui->EkleKaydetDüğmesi->setText(QStringLiteral("Personel &Ekle"));
-        ui->KapatİptalDüğmesi->setText(QStringLiteral("Kapat (Esc)"));
+        ui.EkleKaydetDüğmesi->setText(QStringLiteral("Personel &Ekle"));
+        ui.KapatİptalDüğmesi->setText(QStringLiteral("Kapat (Esc)"));
     });
-    Yoksay([this] { ui->Çerçeve->setEnabled(false); });
+    Yoksay([this] { ui.Çerçeve->setEnabled(false); });
 }
 
 // Esc presses the close/cancel button (which may keep the dialog open).
 void PersonelFormu::keyPressEvent(QKeyEvent* olay)
 {
     if (olay->key() == Qt::Key_Escape && olay->modifiers() == Qt::NoModifier) {
-        ui->KapatİptalDüğmesi->click();
+        ui.KapatİptalDüğmesi->click();
         return;
     }
     QDialog::keyPressEvent(olay);

@@ -5,17 +5,14 @@
 // the five boxes), calls EkleKaydetDüğmesi_Click to enter Entry, then shows it modally. After a
 // save the main window is made to show the saved person; adding stays open for the next one.
 
+#include "ui_PersonelFormu.h"
+
 #include <QDialog>
 #include <array>
-#include <memory>
 
 class AnaForm;
 class QLabel;
 class QLineEdit;
-
-namespace Ui {
-class PersonelFormu;
-}
 
 class PersonelFormu : public QDialog
 {
@@ -23,14 +20,13 @@ class PersonelFormu : public QDialog
 
 public:
     explicit PersonelFormu(AnaForm& anaForm);
-    ~PersonelFormu() override;
 
     // Idle: opens the boxes for entry. Entry: checks the boxes and writes the record.
     void EkleKaydetDüğmesi_Click();
     // Add mode in Entry: back to Idle with empty boxes. Otherwise the dialog closes.
     void KapatİptalDüğmesi_Click();
 
-    Ui::PersonelFormu& Denetimler() { return *ui; }
+    Ui::PersonelFormu& Denetimler() { return ui; }
 
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;
@@ -45,7 +41,7 @@ private:
     void KutuOdağıBıraktı(int i);
 
     AnaForm& anaForm_;
-    std::unique_ptr<Ui::PersonelFormu> ui;
+    Ui::PersonelFormu ui;
     std::array<QLineEdit*, 5> kutular_{};
     std::array<QLabel*, 5> Etiket{};
     int odaktakiKutu_ = -1; // the box the user is in, kept while another window has the focus

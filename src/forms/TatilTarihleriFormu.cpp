@@ -7,7 +7,6 @@
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
-#include "ui_TatilTarihleriFormu.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -30,41 +29,39 @@ void GörünümüAyarla(QLabel* etiket, const QColor& renk, bool kalın)
 }
 } // namespace
 
-TatilTarihleriFormu::TatilTarihleriFormu(QWidget* üst)
-    : QDialog(üst), ui(std::make_unique<Ui::TatilTarihleriFormu>())
+TatilTarihleriFormu::TatilTarihleriFormu(QWidget* üst) : QDialog(üst)
 {
-    ui->setupUi(this);
+    ui.setupUi(this);
     for (int i = 0; i < int(GünEtiketi.size()); ++i) {
         GünEtiketi[i] =
-            ui->Altlık->findChild<QLabel*>(QStringLiteral("GünEtiketi") + QString::number(i));
+            ui.Altlık->findChild<QLabel*>(QStringLiteral("GünEtiketi") + QString::number(i));
         GünEtiketi[i]->installEventFilter(this);
     }
     for (int i = 0; i < int(GünAdlarıEtiketi.size()); ++i)
         GünAdlarıEtiketi[i] =
-            ui->Altlık->findChild<QLabel*>(QStringLiteral("GünAdlarıEtiketi") + QString::number(i));
-    ui->Altlık->installEventFilter(this);
+            ui.Altlık->findChild<QLabel*>(QStringLiteral("GünAdlarıEtiketi") + QString::number(i));
+    ui.Altlık->installEventFilter(this);
     // Alt+Y puts the cursor into the year box's text field.
-    ui->Etiket0->setBuddy(ui->YılKutusu->DeğerKutusu());
+    ui.Etiket0->setBuddy(ui.YılKutusu->DeğerKutusu());
 
-    connect(ui->AyKutusu, &QListWidget::currentRowChanged, this,
+    connect(ui.AyKutusu, &QListWidget::currentRowChanged, this,
             &TatilTarihleriFormu::AyKutusu_Click);
-    connect(ui->YılKutusu, &DüğmeliKutu::Change, this, &TatilTarihleriFormu::YılKutusu_Change);
-    connect(ui->BugüneGitDüğmesi, &QPushButton::clicked, this,
+    connect(ui.YılKutusu, &DüğmeliKutu::Change, this, &TatilTarihleriFormu::YılKutusu_Change);
+    connect(ui.BugüneGitDüğmesi, &QPushButton::clicked, this,
             &TatilTarihleriFormu::BugüneGitDüğmesi_Click);
-    connect(ui->ListeyeEkleDüğmesi, &QPushButton::clicked, this,
+    connect(ui.ListeyeEkleDüğmesi, &QPushButton::clicked, this,
             &TatilTarihleriFormu::ListeyeEkleDüğmesi_Click);
-    connect(ui->ListedenÇıkarDüğmesi, &QPushButton::clicked, this,
+    connect(ui.ListedenÇıkarDüğmesi, &QPushButton::clicked, this,
             &TatilTarihleriFormu::ListedenÇıkarDüğmesi_Click);
-    connect(ui->KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui->YılKutusu, &DüğmeliKutu::GotFocus, this, &TatilTarihleriFormu::YılKutusu_GotFocus);
-    connect(ui->YılKutusu, &DüğmeliKutu::LostFocus, this,
-            &TatilTarihleriFormu::YılKutusu_LostFocus);
-    ui->AyKutusu->installEventFilter(this);
-    connect(ui->Altlık, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& yer) { TatilMenüsünüAç(ui->Altlık, yer); });
+    connect(ui.KapatDüğmesi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui.YılKutusu, &DüğmeliKutu::GotFocus, this, &TatilTarihleriFormu::YılKutusu_GotFocus);
+    connect(ui.YılKutusu, &DüğmeliKutu::LostFocus, this, &TatilTarihleriFormu::YılKutusu_LostFocus);
+    ui.AyKutusu->installEventFilter(this);
+    connect(ui.Altlık, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& yer) { TatilMenüsünüAç(ui.Altlık, yer); });
     connect(
-        ui->TatilTarihleriListesi, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint& yer) { TatilMenüsünüAç(ui->TatilTarihleriListesi->viewport(), yer); });
+        ui.TatilTarihleriListesi, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& yer) { TatilMenüsünüAç(ui.TatilTarihleriListesi->viewport(), yer); });
 
     Form_Load();
 }
@@ -73,8 +70,8 @@ TatilTarihleriFormu::TatilTarihleriFormu(QWidget* üst)
 // may reach it then.
 TatilTarihleriFormu::~TatilTarihleriFormu()
 {
-    ui->YılKutusu->disconnect(this);
-    ui->AyKutusu->disconnect(this);
+    ui.YılKutusu->disconnect(this);
+    ui.AyKutusu->disconnect(this);
 }
 
 // Altlık takes the dialog's background through its design: it fills with the inherited palette.
@@ -86,10 +83,10 @@ void TatilTarihleriFormu::Form_Load()
     });
     Tuzak([&] {
         for (int ay = 1; ay <= 12; ++ay)
-            ui->AyKutusu->addItem(QLocale().standaloneMonthName(ay, QLocale::LongFormat));
+            ui.AyKutusu->addItem(QLocale().standaloneMonthName(ay, QLocale::LongFormat));
     });
-    Tuzak([&] { ui->YılKutusu->SetValue(SeçilenTarih.year()); });
-    Tuzak([&] { ui->AyKutusu->setCurrentRow(SeçilenTarih.month() - 1); });
+    Tuzak([&] { ui.YılKutusu->SetValue(SeçilenTarih.year()); });
+    Tuzak([&] { ui.AyKutusu->setCurrentRow(SeçilenTarih.month() - 1); });
     Tuzak([&] { TakvimiDoldur(quint8(SeçilenTarih.day())); });
 }
 
@@ -111,8 +108,8 @@ void TatilTarihleriFormu::TakvimiDoldur(quint8 gün)
     int yıl = 0;
     int ilkGününHücresi = 0;
     Tuzak([&] {
-        ay = ui->AyKutusu->currentRow() + 1;
-        yıl = ui->YılKutusu->Value();
+        ay = ui.AyKutusu->currentRow() + 1;
+        yıl = ui.YılKutusu->Value();
     });
     Tuzak([&] {
         gösterilenAy_ = QDate(yıl, ay, 1);
@@ -134,10 +131,10 @@ void TatilTarihleriFormu::TakvimiDoldur(quint8 gün)
 
 void TatilTarihleriFormu::TatilTarihleriniListele()
 {
-    Tuzak([&] { ui->TatilTarihleriListesi->clear(); });
+    Tuzak([&] { ui.TatilTarihleriListesi->clear(); });
     Tuzak([&] {
-        const int ay = ui->AyKutusu->currentRow() + 1;
-        const int yıl = ui->YılKutusu->Value();
+        const int ay = ui.AyKutusu->currentRow() + 1;
+        const int yıl = ui.YılKutusu->Value();
         SonuçKümesi tatiller = Veritabanı.KayıtKümesiAç(
             Deyim::TatilAralığı(QDate(yıl, ay, 1), QDate(yıl, ay, AyınGünSayısı)));
         for (; !tatiller.EOF_(); tatiller.SonrakineGeç()) {
@@ -149,7 +146,7 @@ void TatilTarihleriFormu::TatilTarihleriniListele()
             auto* öğe =
                 new QListWidgetItem(QLocale().toString(tarih.toDate(), QLocale::ShortFormat));
             öğe->setData(Qt::UserRole, tarih);
-            ui->TatilTarihleriListesi->addItem(öğe);
+            ui.TatilTarihleriListesi->addItem(öğe);
         }
         tatiller.Kapat();
     });
@@ -158,7 +155,7 @@ void TatilTarihleriFormu::TatilTarihleriniListele()
 
 void TatilTarihleriFormu::TatilGünleriniİşaretle()
 {
-    const QListWidget* liste = ui->TatilTarihleriListesi;
+    const QListWidget* liste = ui.TatilTarihleriListesi;
     for (int i = 0; i < liste->count(); ++i) {
         const QString gün = QString::number(liste->item(i)->data(Qt::UserRole).toDate().day());
         for (QLabel* hücre : GünEtiketi)
@@ -177,18 +174,18 @@ void TatilTarihleriFormu::GünEtiketi_Click(int no)
         SeçilenTarih = QDate(gösterilenAy_.year(), gösterilenAy_.month(), hücre->text().toInt());
     });
     Yoksay([&] {
-        ui->SeçilenTarihEtiketi->setText(QLocale().toString(SeçilenTarih, QLocale::LongFormat));
+        ui.SeçilenTarihEtiketi->setText(QLocale().toString(SeçilenTarih, QLocale::LongFormat));
     });
     Yoksay([&] {
-        ui->SeçilenTarihÇerçevesi->move(hücre->x(), qRound(hücre->y() - ÇerçeveÜstPayı));
-        ui->SeçilenTarihÇerçevesi->show();
+        ui.SeçilenTarihÇerçevesi->move(hücre->x(), qRound(hücre->y() - ÇerçeveÜstPayı));
+        ui.SeçilenTarihÇerçevesi->show();
     });
     Yoksay([&] { SeçiliEtiketNo = qint16(no); });
     // While the dialog loads, before it is shown, the grid takes no focus: the dialog opens
     // with the first control of the tab order, the year box, focused.
     Yoksay([&] {
         if (!odakDeğişenDenetimde_ && isVisible())
-            ui->Altlık->setFocus();
+            ui.Altlık->setFocus();
     });
 }
 
@@ -210,13 +207,13 @@ void TatilTarihleriFormu::Altlık_KeyDown(int tuş)
 
 void TatilTarihleriFormu::AyKutusu_Click()
 {
-    if (EtkinDenetimMi(ui->AyKutusu))
+    if (EtkinDenetimMi(ui.AyKutusu))
         KullanıcıAyıDeğiştirdi();
 }
 
 void TatilTarihleriFormu::YılKutusu_Change()
 {
-    if (EtkinDenetimMi(ui->YılKutusu))
+    if (EtkinDenetimMi(ui.YılKutusu))
         KullanıcıAyıDeğiştirdi();
 }
 
@@ -234,8 +231,8 @@ void TatilTarihleriFormu::KullanıcıAyıDeğiştirdi()
 void TatilTarihleriFormu::BugüneGitDüğmesi_Click()
 {
     const QDate bugün = Bugün();
-    Yoksay([&] { ui->YılKutusu->SetValue(bugün.year()); });
-    Yoksay([&] { ui->AyKutusu->setCurrentRow(bugün.month() - 1); });
+    Yoksay([&] { ui.YılKutusu->SetValue(bugün.year()); });
+    Yoksay([&] { ui.AyKutusu->setCurrentRow(bugün.month() - 1); });
     Yoksay([&] { TakvimiDoldur(quint8(bugün.day())); });
     Yoksay([&] { TatilTarihleriniListele(); });
 }
@@ -246,7 +243,7 @@ void TatilTarihleriFormu::ListeyeEkleDüğmesi_Click()
         MesajKutusunuOrtala();
         MesajKutusu(
             {QStringLiteral("PAZAR günü tatil günü olarak belirlenemez!"), MesajSimgesi::Ünlem});
-        ui->Altlık->setFocus();
+        ui.Altlık->setFocus();
         return;
     }
     // The table's unique key, not the list, tells that the date is already a holiday.
@@ -274,7 +271,7 @@ void TatilTarihleriFormu::ListeyeEkleDüğmesi_Click()
 
 void TatilTarihleriFormu::ListedenÇıkarDüğmesi_Click()
 {
-    const QList<QListWidgetItem*> seçili = ui->TatilTarihleriListesi->selectedItems();
+    const QList<QListWidgetItem*> seçili = ui.TatilTarihleriListesi->selectedItems();
     if (seçili.isEmpty())
         return;
     QListWidgetItem* öğe = seçili.first();
@@ -293,27 +290,27 @@ void TatilTarihleriFormu::ListedenÇıkarDüğmesi_Click()
 // The captions of the year box and the month list show which of the two holds the focus.
 void TatilTarihleriFormu::YılKutusu_GotFocus()
 {
-    EtiketiBoya(ui->Etiket0, VurguRengi);
+    EtiketiBoya(ui.Etiket0, VurguRengi);
 }
 
 void TatilTarihleriFormu::YılKutusu_LostFocus()
 {
-    EtiketiBoya(ui->Etiket0, palette().color(QPalette::WindowText));
+    EtiketiBoya(ui.Etiket0, palette().color(QPalette::WindowText));
 }
 
 void TatilTarihleriFormu::AyKutusu_GotFocus()
 {
-    EtiketiBoya(ui->Etiket1, VurguRengi);
+    EtiketiBoya(ui.Etiket1, VurguRengi);
 }
 
 void TatilTarihleriFormu::AyKutusu_LostFocus()
 {
-    EtiketiBoya(ui->Etiket1, palette().color(QPalette::WindowText));
+    EtiketiBoya(ui.Etiket1, palette().color(QPalette::WindowText));
 }
 
 bool TatilTarihleriFormu::eventFilter(QObject* nesne, QEvent* olay)
 {
-    if (nesne == ui->Altlık && olay->type() == QEvent::KeyPress) {
+    if (nesne == ui.Altlık && olay->type() == QEvent::KeyPress) {
         const int tuş = static_cast<QKeyEvent*>(olay)->key();
         if (tuş != Qt::Key_Left && tuş != Qt::Key_Right && tuş != Qt::Key_Up && tuş != Qt::Key_Down)
             return false;
@@ -321,7 +318,7 @@ bool TatilTarihleriFormu::eventFilter(QObject* nesne, QEvent* olay)
         return true;
     }
     // Like the year box, the month list ignores the focus going to another window for a while.
-    if (nesne == ui->AyKutusu &&
+    if (nesne == ui.AyKutusu &&
         (olay->type() == QEvent::FocusIn || olay->type() == QEvent::FocusOut)) {
         const Qt::FocusReason neden = static_cast<QFocusEvent*>(olay)->reason();
         if (neden != Qt::ActiveWindowFocusReason && neden != Qt::PopupFocusReason &&

@@ -11,17 +11,14 @@
 // The context menu of the grid and of the list adds the official holidays of the displayed
 // year in one step.
 
+#include "ui_TatilTarihleriFormu.h"
+
 #include <QDate>
 #include <QDialog>
 #include <array>
-#include <memory>
 
 class QLabel;
 class QPoint;
-
-namespace Ui {
-class TatilTarihleriFormu;
-}
 
 class TatilTarihleriFormu : public QDialog
 {
@@ -59,7 +56,7 @@ private:
     bool EtkinDenetimMi(const QWidget* denetim) const;
     QLabel* Hücre(int no) const;
 
-    std::unique_ptr<Ui::TatilTarihleriFormu> ui;
+    Ui::TatilTarihleriFormu ui;
     std::array<QLabel*, 37> GünEtiketi{};
     std::array<QLabel*, 7> GünAdlarıEtiketi{};
     qint16 SeçiliEtiketNo = 0;

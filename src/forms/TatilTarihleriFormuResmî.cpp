@@ -59,7 +59,7 @@ void TatilTarihleriFormu::TatilMenüsünüAç(const QWidget* denetim, const QPoi
 {
     auto* menü = new QMenu(this);
     menü->setAttribute(Qt::WA_DeleteOnClose);
-    menü->addAction(QString::number(ui->YılKutusu->Value()) +
+    menü->addAction(QString::number(ui.YılKutusu->Value()) +
                         QStringLiteral(" Yılının Resmî Tatillerini Ekle"),
                     this, &TatilTarihleriFormu::ResmîTatilleriEkle_Click);
     menü->popup(denetim->mapToGlobal(yer));
@@ -69,7 +69,7 @@ void TatilTarihleriFormu::TatilMenüsünüAç(const QWidget* denetim, const QPoi
 // transaction, then lists the month again as an added day does and says what was left out.
 void TatilTarihleriFormu::ResmîTatilleriEkle_Click()
 {
-    const int yıl = ui->YılKutusu->Value();
+    const int yıl = ui.YılKutusu->Value();
     const ResmîTatilYılı takvim = ResmîTatiller(yıl);
     std::vector<QDate> eklenen, zatenVar, pazar;
     const bool kaydedildi = Tuzak([&] {

@@ -2,7 +2,6 @@
 
 #include "common/Korumalar.h"
 #include "gui/PersonelModeli.h"
-#include "ui_YazdırFormu.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -10,16 +9,13 @@
 YazdırFormu::YazdırFormu(PersonelModeli& kişiler, std::function<bool(int)> güncelYap,
                          std::function<bool()> yazdır, QWidget* üst)
     : QDialog(üst, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint),
-      ui(std::make_unique<Ui::YazdırFormu>()), kişiler_(kişiler), güncelYap_(std::move(güncelYap)),
-      yazdır_(std::move(yazdır))
+      kişiler_(kişiler), güncelYap_(std::move(güncelYap)), yazdır_(std::move(yazdır))
 {
     // The icon lives in the resources of a static library, which the linker keeps only when
     // asked to.
     Q_INIT_RESOURCE(tessaro);
-    ui->setupUi(this);
+    ui.setupUi(this);
 }
-
-YazdırFormu::~YazdırFormu() = default;
 
 bool YazdırFormu::event(QEvent* olay)
 {

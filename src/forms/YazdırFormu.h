@@ -5,15 +5,12 @@
 // whole. An entry whose record could not be read is neither printed nor unmarked, and one whose
 // sheet the printer failed keeps its mark. Then the window closes.
 
+#include "ui_YazdırFormu.h"
+
 #include <QDialog>
 #include <functional>
-#include <memory>
 
 class PersonelModeli;
-
-namespace Ui {
-class YazdırFormu;
-}
 
 // No Q_OBJECT: the class adds no signals, slots or properties, and moc misreads some class
 // names with the letters ı and İ.
@@ -24,7 +21,6 @@ public:
     // the sheet of the current entry and answers whether it came out whole.
     YazdırFormu(PersonelModeli& kişiler, std::function<bool(int)> güncelYap,
                 std::function<bool()> yazdır, QWidget* üst = nullptr);
-    ~YazdırFormu() override;
 
 protected:
     bool event(QEvent* olay) override;
@@ -32,7 +28,7 @@ protected:
 private:
     void Form_Activate();
 
-    std::unique_ptr<Ui::YazdırFormu> ui;
+    Ui::YazdırFormu ui;
     PersonelModeli& kişiler_;
     std::function<bool(int)> güncelYap_;
     std::function<bool()> yazdır_;

@@ -5,7 +5,6 @@
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "gui/OrtakYordamlarModülü.h"
 #include "gui/YazıcıApileri.h"
-#include "ui_YazıcıSeçmeFormu.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -13,25 +12,22 @@
 
 YazıcıSeçmeFormu::YazıcıSeçmeFormu(QWidget* üst)
     : QDialog(üst, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                       Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::YazıcıSeçmeFormu>())
+                       Qt::WindowCloseButtonHint)
 {
-    ui->setupUi(this);
-    TekerleğiOdağaBağla(ui->YazıcıAdlarıKutusu);
-    connect(ui->YazıcıAdlarıKutusu, &QComboBox::currentIndexChanged, this,
+    ui.setupUi(this);
+    TekerleğiOdağaBağla(ui.YazıcıAdlarıKutusu);
+    connect(ui.YazıcıAdlarıKutusu, &QComboBox::currentIndexChanged, this,
             &YazıcıSeçmeFormu::YazıcıAdlarıKutusu_Click);
-    connect(ui->TamamDüğmesi, &QPushButton::clicked, this, &YazıcıSeçmeFormu::TamamDüğmesi_Click);
-    connect(ui->İptalDüğmesi, &QPushButton::clicked, this, &YazıcıSeçmeFormu::İptalDüğmesi_Click);
+    connect(ui.TamamDüğmesi, &QPushButton::clicked, this, &YazıcıSeçmeFormu::TamamDüğmesi_Click);
+    connect(ui.İptalDüğmesi, &QPushButton::clicked, this, &YazıcıSeçmeFormu::İptalDüğmesi_Click);
     Form_Load();
 }
-
-YazıcıSeçmeFormu::~YazıcıSeçmeFormu() = default;
 
 void YazıcıSeçmeFormu::keyPressEvent(QKeyEvent* olay)
 {
     // Esc is the cancel button's key; QDialog would only close the window.
     if (olay->key() == Qt::Key_Escape && olay->modifiers() == Qt::NoModifier) {
-        ui->İptalDüğmesi->click();
+        ui.İptalDüğmesi->click();
         return;
     }
     QDialog::keyPressEvent(olay);
@@ -39,12 +35,12 @@ void YazıcıSeçmeFormu::keyPressEvent(QKeyEvent* olay)
 
 void YazıcıSeçmeFormu::Form_Load()
 {
-    QComboBox* liste = ui->YazıcıAdlarıKutusu;
+    QComboBox* liste = ui.YazıcıAdlarıKutusu;
     Yoksay([&] {
-        ui->Altlık->setAutoFillBackground(true);
-        QPalette renkler = ui->Altlık->palette();
+        ui.Altlık->setAutoFillBackground(true);
+        QPalette renkler = ui.Altlık->palette();
         renkler.setColor(QPalette::Window, palette().color(QPalette::Window));
-        ui->Altlık->setPalette(renkler);
+        ui.Altlık->setPalette(renkler);
     });
     // Filling the list selects nothing by itself (a combo box would take the first entry):
     // the selection is the current printer's, and it fills the connection box.
@@ -61,15 +57,15 @@ void YazıcıSeçmeFormu::Form_Load()
 void YazıcıSeçmeFormu::YazıcıAdlarıKutusu_Click()
 {
     Yoksay([&] {
-        const QVariant sıra = ui->YazıcıAdlarıKutusu->currentData();
-        ui->BağlantıNoktasıKutusu->setText(sıra.isValid() ? yazıcılar_.at(sıra.toInt()).bağlantıYeri
-                                                          : QString());
+        const QVariant sıra = ui.YazıcıAdlarıKutusu->currentData();
+        ui.BağlantıNoktasıKutusu->setText(sıra.isValid() ? yazıcılar_.at(sıra.toInt()).bağlantıYeri
+                                                         : QString());
     });
 }
 
 void YazıcıSeçmeFormu::TamamDüğmesi_Click()
 {
-    const QVariant sıra = ui->YazıcıAdlarıKutusu->currentData();
+    const QVariant sıra = ui.YazıcıAdlarıKutusu->currentData();
     const QString ad = sıra.isValid() ? yazıcılar_.at(sıra.toInt()).ad : GeçerliYazıcıAdı();
     // A printer removed from the system since the dialog opened: the sheets go nowhere rather
     // than to another printer, and the marks stay for the next run.

@@ -4,13 +4,9 @@
 // YazıcıSeçimiİptal; closing the window any other way goes on with the current printer.
 
 #include "gui/YazıcıApileri.h"
+#include "ui_YazıcıSeçmeFormu.h"
 
 #include <QDialog>
-#include <memory>
-
-namespace Ui {
-class YazıcıSeçmeFormu;
-}
 
 // No Q_OBJECT: the class adds no signals, slots or properties, and moc misreads some class
 // names with the letters ı and İ.
@@ -18,7 +14,6 @@ class YazıcıSeçmeFormu : public QDialog
 {
 public:
     explicit YazıcıSeçmeFormu(QWidget* üst = nullptr);
-    ~YazıcıSeçmeFormu() override;
 
 protected:
     void keyPressEvent(QKeyEvent* olay) override;
@@ -29,6 +24,6 @@ private:
     void TamamDüğmesi_Click();
     void İptalDüğmesi_Click();
 
-    std::unique_ptr<Ui::YazıcıSeçmeFormu> ui;
+    Ui::YazıcıSeçmeFormu ui;
     QList<YüklüYazıcı> yazıcılar_; // taken once on load; the list's item data index into it
 };
