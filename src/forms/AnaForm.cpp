@@ -280,12 +280,7 @@ void AnaForm::SilDüğmesi_Click()
                      Yanıt::Hayır}) != Yanıt::Evet)
         return;
     // An entry whose record could not be deleted stays in the list.
-    bool silindi = false;
-    Tuzak([&] {
-        Veritabanı.Çalıştır(Deyim::PersoneliSil(kişiler.Nosu(i)));
-        silindi = true;
-    });
-    if (silindi) {
+    if (Tuzak([&] { Veritabanı.Çalıştır(Deyim::PersoneliSil(kişiler.Nosu(i))); })) {
         Tuzak([&] { kişiler.Sil(i); });
         if (liste->count() == 0) {
             Tuzak([this] { BilgiKutularınıBoşalt(); });

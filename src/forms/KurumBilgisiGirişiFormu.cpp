@@ -99,8 +99,7 @@ void KurumBilgisiGirişiFormu::KaydetDüğmesi_Click()
         ui.KurumBilgisiKutusu->setFocus();
         return;
     }
-    bool yazıldı = false;
-    Tuzak([&] {
+    const bool yazıldı = Tuzak([&] {
         TabloKümesi tablo = Veritabanı.TabloAç(Tablo);
         if (KurumAdı.isEmpty())
             tablo.YeniEkle();
@@ -109,7 +108,6 @@ void KurumBilgisiGirişiFormu::KaydetDüğmesi_Click()
         tablo.AlanıAyarla(KurumAdıAlanı, ad);
         tablo.Güncelle();
         tablo.Kapat();
-        yazıldı = true;
     });
     // A refused write keeps the dialog open with the name typed, and the old name in force.
     if (!yazıldı)

@@ -51,15 +51,13 @@ void MesaiSüresiBelirlemeFormu::SüreKutusu_Change(const DüğmeliKutu* kutu)
 
 void MesaiSüresiBelirlemeFormu::KaydetDüğmesi_Click()
 {
-    bool yazıldı = false;
-    Tuzak([&] {
+    const bool yazıldı = Tuzak([&] {
         TabloKümesi tablo = Veritabanı.TabloAç(Tablo);
         tablo.Düzenle();
         tablo.AlanıAyarla(HaftaİçiAlanı, ui.HaftaİçiSüresiKutusu->Value());
         tablo.AlanıAyarla(HaftaSonuAlanı, ui.HaftaSonuSüresiKutusu->Value());
         tablo.Güncelle();
         tablo.Kapat();
-        yazıldı = true;
     });
     // A refused write leaves the dialog open with the values entered.
     if (yazıldı)

@@ -131,8 +131,7 @@ bool PersonelFormu::SicilBaşkasınınMı(const QString& sicil) const
 
 bool PersonelFormu::Yaz()
 {
-    bool yazıldı = false;
-    Tuzak([&] {
+    return Tuzak([&] {
         const QString s = ui.SiciliKutusu->text(), a = ui.AdıSoyadıKutusu->text(),
                       u = ui.ÜnvanıKutusu->text(), v = ui.ServisiKutusu->text(),
                       n = ui.SıraNoKutusu->text();
@@ -145,9 +144,7 @@ bool PersonelFormu::Yaz()
         } else {
             Veritabanı.Çalıştır(Deyim::PersonelEkle(s, a, u, v, n));
         }
-        yazıldı = true;
     });
-    return yazıldı;
 }
 
 // The main window shows the saved department with the saved person current.
