@@ -45,7 +45,6 @@ public:
     void YazıBoyutunuAyarla(qreal punto);
     bool KalınMı() const { return kalın_; }
 
-    float X() const { return x_; }
     float Y() const { return y_; }
     void XAyarla(float x) { x_ = x; }
     void YAyarla(float y) { y_ = y; }
