@@ -3,8 +3,12 @@
 #include <QCollator>
 #include <QLocale>
 #include <QString>
+#include <algorithm>
+#include <array>
 #include <cstring>
+#include <optional>
 #include <sqlite3.h>
+#include <vector>
 
 namespace {
 
@@ -36,19 +40,80 @@ QStringView Utf16(const void* metin, int uzunluk, char16_t (&tampon)[TamponBoyu]
     return yedek;
 }
 
-// Turkish order, without regard to letter case.
-int TürkçeKarşılaştır(void*, int n1, const void* a, int n2, const void* b)
+QCollator& TürkçeSıralayıcı()
 {
     static QCollator sıralayıcı = [] {
         QCollator c(QLocale(QLocale::Turkish, QLocale::Turkey));
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;
     }();
+    return sıralayıcı;
+}
+
+// The place in Turkish order, letter case aside, of each printable ASCII character and each
+// letter of the Turkish alphabet (0 for any other character), taken from the collator itself.
+// Each of them is one collation element with a primary weight of its own and no contraction
+// with its neighbours, so texts made only of them compare as the sequences of their places.
+class Sıralar
+{
+public:
+    Sıralar()
+    {
+        std::vector<char16_t> harfler;
+        for (char16_t c = 0x20; c < 0x7F; ++c)
+            harfler.push_back(c);
+        for (char16_t c : u"çÇğĞıİöÖşŞüÜ")
+            if (c)
+                harfler.push_back(c);
+        const QCollator& tr = TürkçeSıralayıcı();
+        auto karşılaştır = [&](char16_t a, char16_t b) {
+            return tr.compare(QStringView(&a, 1), QStringView(&b, 1));
+        };
+        std::sort(harfler.begin(), harfler.end(),
+                  [&](char16_t a, char16_t b) { return karşılaştır(a, b) < 0; });
+        uint8_t yer = 0;
+        for (size_t i = 0; i < harfler.size(); ++i) {
+            if (i == 0 || karşılaştır(harfler[i - 1], harfler[i]) != 0)
+                ++yer;
+            yer_[harfler[i]] = yer;
+        }
+    }
+
+    // The order of a and b, or nullopt when either holds a character without a place.
+    std::optional<int> Karşılaştır(QStringView a, QStringView b) const
+    {
+        if (!Yerli(a) || !Yerli(b))
+            return std::nullopt;
+        const qsizetype n = std::min(a.size(), b.size());
+        for (qsizetype i = 0; i < n; ++i)
+            if (yer_[a[i].unicode()] != yer_[b[i].unicode()])
+                return yer_[a[i].unicode()] < yer_[b[i].unicode()] ? -1 : 1;
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    }
+
+private:
+    bool Yerli(QStringView metin) const
+    {
+        return std::all_of(metin.begin(), metin.end(), [this](QChar c) {
+            return c.unicode() < yer_.size() && yer_[c.unicode()] != 0;
+        });
+    }
+
+    std::array<uint8_t, 0x160> yer_{};
+};
+
+// Turkish order, without regard to letter case.
+int TürkçeKarşılaştır(void*, int n1, const void* a, int n2, const void* b)
+{
+    static const Sıralar sıralar;
     if (n1 == n2 && std::memcmp(a, b, size_t(n1)) == 0)
         return 0;
     char16_t t1[TamponBoyu], t2[TamponBoyu];
     QString y1, y2;
-    return sıralayıcı.compare(Utf16(a, n1, t1, y1), Utf16(b, n2, t2, y2));
+    const QStringView m1 = Utf16(a, n1, t1, y1), m2 = Utf16(b, n2, t2, y2);
+    if (const std::optional<int> sıra = sıralar.Karşılaştır(m1, m2))
+        return *sıra;
+    return TürkçeSıralayıcı().compare(m1, m2);
 }
 
 // Order numbers: digit strings compared by their value (2 before 10), ties and anything that is
