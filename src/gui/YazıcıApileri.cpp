@@ -108,9 +108,14 @@ bool YazıcıYüklüMü(const QString& ad)
     return !ad.isEmpty() && !QPrinterInfo::printerInfo(ad).isNull();
 }
 
+// Asks the spooler directly, as Qt's CUPS back end does, so that start-up need not load Qt's
+// print support before the window is shown.
 bool YüklüYazıcıVarMı()
 {
-    return !QPrinterInfo::availablePrinterNames().isEmpty();
+    cups_dest_t* hedefler = nullptr;
+    const int sayı = cupsGetDests(&hedefler);
+    cupsFreeDests(sayı, hedefler);
+    return sayı > 0;
 }
 
 QString GeçerliYazıcıAdı()
