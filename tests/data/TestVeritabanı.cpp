@@ -111,9 +111,8 @@ private Q_SLOTS:
         QCOMPARE(HataNumarası([] { Veritabanı.TabloAç(u"Yok\"Tablosu"_s); }), 3078);
     }
 
-    // Every pair of the texts compared in the database and by Qt's collator: bytes SQLite may
-    // hand over (cut, three-byte, past the stack buffer), words, and every character the
-    // collation places by itself, alone and in random texts.
+    // Each pair compared in the database and by Qt's collator: bytes SQLite may hand over (cut,
+    // three-byte, past the stack buffer), words, and each character placed by table, in texts.
     void turkceSira()
     {
         TestOrtamı ortam;

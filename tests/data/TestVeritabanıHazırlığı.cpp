@@ -22,10 +22,7 @@ const QString ulaşılamadı = u"Tessaro K \"Tsr.vtb\" adlı veritabanı dosyan�
                             u"program başlayamıyor! Lütfen, kontrol edip tekrar deneyiniz."_s;
 const QString erişilemiyor =
     u"Tessaro Ü Dosyaya erişilemiyor. Lütfen, kontrol edip tekrar deneyiniz!"_s;
-QString HataSorusu(int numara)
-{
-    return u"Hata oluştu! K? %1"_s.arg(numara);
-}
+const auto HataSorusu = [](int numara) { return u"Hata oluştu! K? %1"_s.arg(numara); };
 
 // Title, icon, whether it asks, and the text, or for HataYönet's question the error number.
 QString Özet(const Mesaj& m)
