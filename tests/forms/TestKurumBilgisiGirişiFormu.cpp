@@ -49,8 +49,8 @@ class KurumBilgisiTesti : public QObject
 
 private Q_SLOTS:
     // Alt+K leaves the focus in the box: the text is still put right before it is checked and
-    // stored. A short name, or a full disk, keeps the dialog open, the focus in the box. Pasted
-    // text is cut to the 200 characters the column holds, never inside a character.
+    // stored. A name under 5 letters, or a full disk (with 5), keeps the dialog open, the focus in
+    // the box. Pasted text is cut to the 200 characters the column holds, never inside a character.
     void kaydetmek_data()
     {
         QTest::addColumn<QString>("yazılan"); // the stored name, '>', what is typed
@@ -58,7 +58,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("durum");
         const QString kısa = u"Kurum bilgisinin en az 5 karakter olması gerekiyor!"_s;
         const QString düzgün = u"İLÇE MİLLİ EĞİTİM’İN"_s;
-        QTest::newRow("kısa") << u">  abc  "_s << kısa << u"//ABC"_s;
+        QTest::newRow("kısa") << u">  abcd  "_s << kısa << u"//ABCD"_s;
         QTest::newRow("düzeltme") << u"> ilçe milli eğitim'in "_s << QString()
                                   << düzgün + u'/' + düzgün + u'/' + düzgün;
         const QString uzun(200, u'Ç'), emoji(199, u'A');
@@ -67,7 +67,7 @@ private Q_SLOTS:
         QTest::newRow("sınırda emoji") << u">\x16"_s + QString(199, u'a') + u"😀"_s << QString()
                                        << emoji + u'/' + emoji + u'/' + emoji;
         QTest::newRow("dolu disk")
-            << u"ESKİ>yeni kurum"_s << u"Hata Kodu: 3026"_s << u"ESKİ/ESKİ/YENİ KURUM"_s;
+            << u"ESKİ>kurum"_s << u"Hata Kodu: 3026"_s << u"ESKİ/ESKİ/KURUM"_s;
     }
     void kaydetmek()
     {
