@@ -8,6 +8,7 @@
 #include <cstring>
 #include <optional>
 #include <sqlite3.h>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -62,9 +63,8 @@ public:
         std::vector<char16_t> harfler;
         for (char16_t c = 0x20; c < 0x7F; ++c)
             harfler.push_back(c);
-        for (char16_t c : u"çÇğĞıİöÖşŞüÜ")
-            if (c)
-                harfler.push_back(c);
+        for (char16_t c : std::u16string_view(u"çÇğĞıİöÖşŞüÜ"))
+            harfler.push_back(c);
         const QCollator& tr = TürkçeSıralayıcı();
         auto karşılaştır = [&](char16_t a, char16_t b) {
             return tr.compare(QStringView(&a, 1), QStringView(&b, 1));

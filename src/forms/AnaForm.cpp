@@ -13,7 +13,6 @@
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
-#include "ui_PersonelFormu.h"
 
 #include <QApplication>
 #include <QCloseEvent>

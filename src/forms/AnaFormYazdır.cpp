@@ -10,7 +10,6 @@
 #include "controls/DüğmeliKutu.h"
 #include "gui/OrtakYordamlarModülü.h"
 #include "gui/YazıcıApileri.h"
-#include "ui_AnaForm.h"
 #include "İmzaFöyü.h"
 
 void AnaForm::ListeyiSeçDüğmesi_Click()

@@ -9,7 +9,6 @@
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
-#include "ui_AnaForm.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -9,7 +9,6 @@
 #include "data/Deyimler.h"
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
-#include "ui_TatilTarihleriFormu.h"
 
 #include <QLocale>
 #include <QMenu>
