@@ -24,14 +24,6 @@ constexpr int OkKenarı = Piksel(270);
 constexpr int OkÜstü = Piksel(20);
 constexpr int OkSağdanUzaklığı = Piksel(285);
 
-bool ÖnemsizOdakDeğişimi(Qt::FocusReason neden)
-{
-    // Another window coming to the front (a message box among them), a context menu or the
-    // menu bar take the focus only for a while: the field stays the window's active control.
-    return neden == Qt::ActiveWindowFocusReason || neden == Qt::PopupFocusReason ||
-           neden == Qt::MenuBarFocusReason;
-}
-
 qint16 OnAltıBit(int değer)
 {
     if (değer < std::numeric_limits<qint16>::min() || değer > std::numeric_limits<qint16>::max())
@@ -183,18 +175,9 @@ bool DüğmeliKutu::eventFilter(QObject* nesne, QEvent* olay)
     case QEvent::InputMethod:
         return DeğerKutusu_InputMethod(*static_cast<QInputMethodEvent*>(olay));
     case QEvent::FocusIn:
-        // A window that opens with the field as its focused control enters the field; coming
-        // back to the window while the field still holds its focus does not.
-        if (!odakta_ || !ÖnemsizOdakDeğişimi(static_cast<QFocusEvent*>(olay)->reason())) {
-            odakta_ = true;
-            DeğerKutusu_GotFocus();
-        }
-        break;
     case QEvent::FocusOut:
-        if (!ÖnemsizOdakDeğişimi(static_cast<QFocusEvent*>(olay)->reason())) {
-            odakta_ = false;
-            DeğerKutusu_LostFocus();
-        }
+        odak_.Uygula(
+            olay, [this] { DeğerKutusu_GotFocus(); }, [this] { DeğerKutusu_LostFocus(); });
         break;
     default:
         break;

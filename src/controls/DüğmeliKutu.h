@@ -9,6 +9,8 @@
 // Text, Enabled, EnUzunGiris, Birim. A property left out keeps its default: bounds 0 and 1,
 // value 0, text "0", enabled, six characters, no unit.
 
+#include "gui/OrtakYordamlarModülü.h"
+
 #include <QWidget>
 
 class QInputMethodEvent;
@@ -91,5 +93,5 @@ private:
     int enUzunGiriş_ = 6;
     QString birim_;
     bool yazıyıİzliyor_ = false; // the value is following the text the user is typing
-    bool odakta_ = false;        // the field is the window's focused control (GotFocus was raised)
+    OdakKuralı odak_;            // the field entered and left
 };

@@ -7,8 +7,6 @@
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
 
-#include <QFocusEvent>
-
 namespace {
 const QString Tablo = QStringLiteral("KurumTablosu");
 const QString KurumAdıAlanı = QStringLiteral("KurumAdi");
@@ -31,22 +29,12 @@ KurumBilgisiGirişiFormu::KurumBilgisiGirişiFormu(QWidget* üst) : QDialog(üst
 
 bool KurumBilgisiGirişiFormu::eventFilter(QObject* nesne, QEvent* olay)
 {
-    // The context menu coming and going neither leaves nor enters the box (selecting the whole
-    // text there would make its "Paste" replace it); switching to another window and back does
-    // neither, so what is being typed is not selected for the next key to wipe.
-    if (nesne == ui.KurumBilgisiKutusu &&
-        (olay->type() == QEvent::FocusIn || olay->type() == QEvent::FocusOut)) {
-        const Qt::FocusReason neden = static_cast<QFocusEvent*>(olay)->reason();
-        const bool geçici = neden == Qt::PopupFocusReason ||
-                            (neden == Qt::ActiveWindowFocusReason &&
-                             (olay->type() == QEvent::FocusOut || başkaPencereyeGeçildi_));
-        başkaPencereyeGeçildi_ =
-            olay->type() == QEvent::FocusOut && neden == Qt::ActiveWindowFocusReason;
-        if (olay->type() == QEvent::FocusIn && !geçici)
-            KurumBilgisiKutusu_GotFocus();
-        if (olay->type() == QEvent::FocusOut && !geçici)
-            KurumBilgisiKutusu_LostFocus();
-    }
+    // The context menu coming and going neither leaves nor enters the box: selecting the whole
+    // text there would make its "Paste" replace it.
+    if (nesne == ui.KurumBilgisiKutusu)
+        odak_.Uygula(
+            olay, [this] { KurumBilgisiKutusu_GotFocus(); },
+            [this] { KurumBilgisiKutusu_LostFocus(); });
     return QDialog::eventFilter(nesne, olay);
 }
 

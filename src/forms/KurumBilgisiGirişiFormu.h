@@ -4,6 +4,7 @@
 // force in KurumAdı. A save that the database refuses keeps the dialog open with what was typed
 // and leaves KurumAdı as it was.
 
+#include "gui/OrtakYordamlarModülü.h"
 #include "ui_KurumBilgisiGirişiFormu.h"
 
 #include <QDialog>
@@ -25,5 +26,5 @@ private:
     void KaydetDüğmesi_Click();
 
     Ui::KurumBilgisiGirişiFormu ui;
-    bool başkaPencereyeGeçildi_ = false; // the box lost the focus to another window
+    OdakKuralı odak_; // the box entered and left
 };

@@ -11,7 +11,6 @@
 #include "gui/OrtakYordamlarModülü.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QValidator>
 
@@ -202,20 +201,10 @@ bool PersonelFormu::eventFilter(QObject* nesne, QEvent* olay)
         break;
     }
     case QEvent::FocusIn:
-    case QEvent::FocusOut: {
-        // Another window or a context menu taking the focus for a while is no leaving of the
-        // box, and coming back from it no entering: the text being typed is left alone.
-        const Qt::FocusReason neden = static_cast<QFocusEvent*>(olay)->reason();
-        const bool geçici = neden == Qt::ActiveWindowFocusReason || neden == Qt::PopupFocusReason;
-        if (olay->type() == QEvent::FocusIn && !(geçici && odaktakiKutu_ == i)) {
-            odaktakiKutu_ = i;
-            KutuOdağıAldı(i);
-        } else if (olay->type() == QEvent::FocusOut && !geçici) {
-            odaktakiKutu_ = -1;
-            KutuOdağıBıraktı(i);
-        }
+    case QEvent::FocusOut:
+        odak_[i].Uygula(
+            olay, [&] { KutuOdağıAldı(i); }, [&] { KutuOdağıBıraktı(i); });
         break;
-    }
     default:
         break;
     }

@@ -5,6 +5,7 @@
 // the five boxes), calls EkleKaydetDüğmesi_Click to enter Entry, then shows it modally. After a
 // save the main window is made to show the saved person; adding stays open for the next one.
 
+#include "gui/OrtakYordamlarModülü.h"
 #include "ui_PersonelFormu.h"
 
 #include <QDialog>
@@ -44,5 +45,5 @@ private:
     Ui::PersonelFormu ui;
     std::array<QLineEdit*, 5> kutular_{};
     std::array<QLabel*, 5> Etiket{};
-    int odaktakiKutu_ = -1; // the box the user is in, kept while another window has the focus
+    std::array<OdakKuralı, 5> odak_; // each box entered and left
 };

@@ -317,13 +317,9 @@ bool TatilTarihleriFormu::eventFilter(QObject* nesne, QEvent* olay)
         Yoksay([&] { Altlık_KeyDown(tuş); });
         return true;
     }
-    // Like the year box, the month list ignores the focus going to another window for a while.
-    if (nesne == ui.AyKutusu &&
-        (olay->type() == QEvent::FocusIn || olay->type() == QEvent::FocusOut)) {
-        const Qt::FocusReason neden = static_cast<QFocusEvent*>(olay)->reason();
-        if (neden != Qt::ActiveWindowFocusReason && neden != Qt::PopupFocusReason &&
-            neden != Qt::MenuBarFocusReason)
-            olay->type() == QEvent::FocusIn ? AyKutusu_GotFocus() : AyKutusu_LostFocus();
+    if (nesne == ui.AyKutusu) {
+        ayOdağı_.Uygula(
+            olay, [this] { AyKutusu_GotFocus(); }, [this] { AyKutusu_LostFocus(); });
         return false;
     }
     if (olay->type() == QEvent::MouseButtonRelease) {

@@ -11,6 +11,7 @@
 // The context menu of the grid and of the list adds the official holidays of the displayed
 // year in one step.
 
+#include "gui/OrtakYordamlarModülü.h"
 #include "ui_TatilTarihleriFormu.h"
 
 #include <QDate>
@@ -65,4 +66,5 @@ private:
     // Set while a month or year change made by the user refills the grid: the focus then stays
     // on the changed control instead of passing to the grid and straight back.
     bool odakDeğişenDenetimde_ = false;
+    OdakKuralı ayOdağı_; // the month list entered and left
 };

@@ -5,6 +5,7 @@
 #include "common/TürkçeMetin.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -127,6 +128,24 @@ void AlanıVurgula(QPlainTextEdit* kutu, QLabel* etiket)
 {
     kutu->selectAll(); // anchor at the start, cursor at the end
     EtiketiBoya(etiket, VurguRengi);
+}
+
+void OdakKuralı::Uygula(const QEvent* olay, const std::function<void()>& girdi,
+                        const std::function<void()>& çıktı)
+{
+    if (olay->type() != QEvent::FocusIn && olay->type() != QEvent::FocusOut)
+        return;
+    const Qt::FocusReason neden = static_cast<const QFocusEvent*>(olay)->reason();
+    const bool geçici = neden == Qt::ActiveWindowFocusReason || neden == Qt::PopupFocusReason ||
+                        neden == Qt::MenuBarFocusReason;
+    // A window that opens with the box as its focused control enters it.
+    if (olay->type() == QEvent::FocusIn && !(geçici && içeride_)) {
+        içeride_ = true;
+        girdi();
+    } else if (olay->type() == QEvent::FocusOut && !geçici) {
+        içeride_ = false;
+        çıktı();
+    }
 }
 
 int ListedeBul(const PersonelModeli& liste, const QString& metin)

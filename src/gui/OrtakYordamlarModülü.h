@@ -1,11 +1,14 @@
 #pragma once
 // Shared window routines: the message-box centring, the highlight of a focused entry box, the
-// search of a list by the beginning of its entries' texts and the wheel rule of the controls.
+// rule of entering and leaving a box, the search of a list by the beginning of its entries'
+// texts and the wheel rule of the controls.
 
 #include <QString>
+#include <functional>
 
 class PersonelModeli;
 class QColor;
+class QEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -25,6 +28,22 @@ void EtiketiBoya(QLabel* etiket, const QColor& renk);
 // Selects the whole text of the box and paints the label in VurguRengi.
 void AlanıVurgula(QLineEdit* kutu, QLabel* etiket);
 void AlanıVurgula(QPlainTextEdit* kutu, QLabel* etiket);
+
+// When the focus enters and leaves one box, for every box of every window. Another window
+// coming to the front (a message box among them), a popup (a context menu) or the menu bar take
+// the focus only for a while: that is no leaving of the box, and the focus coming back from it
+// no entering, so the text being typed is neither put right nor selected for the next key to
+// wipe. The box's owner hands every event of the box to Uygula from its own event filter.
+class OdakKuralı
+{
+public:
+    // Runs girdi when olay enters the box, çıktı when it leaves it; any other event runs neither.
+    void Uygula(const QEvent* olay, const std::function<void()>& girdi,
+                const std::function<void()>& çıktı);
+
+private:
+    bool içeride_ = false; // entered and not left since
+};
 
 // Index of the first entry, from the top, whose text begins with metin without regard to
 // letter case (Turkish rules); -1 when none does or metin is empty. The entries' texts are
