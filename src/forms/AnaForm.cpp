@@ -11,6 +11,7 @@
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "common/TürkçeMetin.h"
 #include "data/Deyimler.h"
+#include "data/TatilTarihleri.h"
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
 
@@ -333,11 +334,7 @@ void AnaForm::AyKutusu_Click()
 {
     Tuzak([this] {
         const QDate ilk(ui.YılKutusu->Value(), ui.AyKutusu->currentIndex() + 1, 1);
-        SonuçKümesi günler = Veritabanı.KayıtKümesiAç(Deyim::TatilAralığı(ilk, ilk.addMonths(1)));
-        Tatiller.clear();
-        for (; !günler.EOF_(); günler.SonrakineGeç())
-            Tatiller.push_back(günler.Alan(QStringLiteral("TatilTarihi")).toDate());
-        günler.Kapat();
+        Tatiller = TatilTarihleriniOku(ilk, ilk.addMonths(1));
     });
 }
 

@@ -5,6 +5,7 @@
 #include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "data/Deyimler.h"
+#include "data/TatilTarihleri.h"
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
 
@@ -135,20 +136,13 @@ void TatilTarihleriFormu::TatilTarihleriniListele()
     Tuzak([&] {
         const int ay = ui.AyKutusu->currentRow() + 1;
         const int yıl = ui.YılKutusu->Value();
-        SonuçKümesi tatiller = Veritabanı.KayıtKümesiAç(
-            Deyim::TatilAralığı(QDate(yıl, ay, 1), QDate(yıl, ay, AyınGünSayısı)));
-        for (; !tatiller.EOF_(); tatiller.SonrakineGeç()) {
-            const QVariant tarih = tatiller.Alan(QStringLiteral("TatilTarihi"));
-            // A stored text that names no calendar date can be neither shown nor marked.
-            if (tarih.typeId() != QMetaType::QDate)
-                continue;
+        for (const QDate& tarih :
+             TatilTarihleriniOku(QDate(yıl, ay, 1), QDate(yıl, ay, AyınGünSayısı))) {
             // The entry keeps its date: the short date text need not read back to it.
-            auto* öğe =
-                new QListWidgetItem(QLocale().toString(tarih.toDate(), QLocale::ShortFormat));
+            auto* öğe = new QListWidgetItem(QLocale().toString(tarih, QLocale::ShortFormat));
             öğe->setData(Qt::UserRole, tarih);
             ui.TatilTarihleriListesi->addItem(öğe);
         }
-        tatiller.Kapat();
     });
     Tuzak([&] { TatilGünleriniİşaretle(); });
 }

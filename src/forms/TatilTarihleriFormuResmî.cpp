@@ -6,7 +6,7 @@
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "common/ResmîTatiller.h"
 #include "controls/DüğmeliKutu.h"
-#include "data/Deyimler.h"
+#include "data/TatilTarihleri.h"
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
 
@@ -73,12 +73,8 @@ void TatilTarihleriFormu::ResmîTatilleriEkle_Click()
     std::vector<QDate> eklenen, zatenVar, pazar;
     const bool kaydedildi = Tuzak([&] {
         Veritabanı.İşlemİçinde([&] {
-            std::vector<QDate> kayıtlı;
-            SonuçKümesi tatiller =
-                Veritabanı.KayıtKümesiAç(Deyim::TatilAralığı(QDate(yıl, 1, 1), QDate(yıl, 12, 31)));
-            for (; !tatiller.EOF_(); tatiller.SonrakineGeç())
-                kayıtlı.push_back(tatiller.Alan(QStringLiteral("TatilTarihi")).toDate());
-            tatiller.Kapat();
+            const std::vector<QDate> kayıtlı =
+                TatilTarihleriniOku(QDate(yıl, 1, 1), QDate(yıl, 12, 31));
             TabloKümesi tablo = Veritabanı.TabloAç(QStringLiteral("TatilTarihleriTablosu"));
             for (const QDate& gün : takvim.tamGünler) {
                 if (gün.dayOfWeek() == Qt::Sunday) {
