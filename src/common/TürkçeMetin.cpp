@@ -7,10 +7,13 @@ const QChar NoktasızKüçük(0x0131); // ı
 const QChar NoktalıBüyük(0x0130);  // İ
 const QChar Boşluk(u' ');
 
-// The length of the first character of metin: two for a surrogate pair.
+// The length of the first character of metin: two for a surrogate pair. A lone half of a pair
+// is a character of its own, so that the letter after it is kept as it is.
 qsizetype İlkKarakterUzunluğu(const QString& metin)
 {
-    return metin.size() > 1 && metin.at(0).isHighSurrogate() ? 2 : 1;
+    const bool çift =
+        metin.size() > 1 && metin.at(0).isHighSurrogate() && metin.at(1).isLowSurrogate();
+    return çift ? 2 : 1;
 }
 } // namespace
 

@@ -29,8 +29,8 @@ private Q_SLOTS:
     {
         for (const QString& çift :
              u"ışık iSTANBUL=Işık İstanbul=Işık İSTANBUL|dİYARBAKIR=Diyarbakır=Diyarbakır|"
-             u"  ali   veli  =Ali   Veli=Ali   VELİ|   ==|ßahin ﬁliz=ßahin ﬁliz=ßahin FILİZ"_s
-                 .split(u'|')) {
+             u"  ali   veli  =Ali   Veli=Ali   VELİ|   ==|ßahin ﬁliz=ßahin ﬁliz=ßahin FILİZ|"
+             u"ali \xD800X \xD800=Ali \xD800x \xD800=Ali \xD800x \xD800"_s.split(u'|')) {
             const QStringList s = çift.split(u'=');
             QCOMPARE(İlkHarfleriBüyüt(s[0]), s[1]);
             QCOMPARE(SoyadıBüyüt(İlkHarfleriBüyüt(s[0])), s[2]);
