@@ -88,8 +88,10 @@ void KurumBilgisiGirişiFormu::KaydetDüğmesi_Click()
         return;
     }
     const bool yazıldı = Tuzak([&] {
+        // The table tells whether its one row is there: a name that could not be read at start-up
+        // leaves KurumAdı empty, and adding then would store a second row behind the first.
         TabloKümesi tablo = Veritabanı.TabloAç(Tablo);
-        if (KurumAdı.isEmpty())
+        if (tablo.EOF_())
             tablo.YeniEkle();
         else
             tablo.Düzenle();

@@ -20,8 +20,8 @@ class KurumBilgisiTesti : public QObject
     std::unique_ptr<KurumBilgisiGirişiFormu> form;
     QPlainTextEdit* kutu = nullptr;
 
-    // Opens the dialog on a fresh file holding the name ad and types metin over the selection, or
-    // pastes it when it starts with Ctrl+V's character.
+    // Opens the dialog on a fresh file holding the name ad (unread at start-up when it ends in '?')
+    // and types metin over the selection, each part after Ctrl+V's character pasted.
     void Aç(const QString& ad, const QString& metin)
     {
         form.reset();
@@ -30,7 +30,7 @@ class KurumBilgisiTesti : public QObject
         ortam->VeritabanınıAç();
         if (!ad.isEmpty())
             ortam->Çalıştır(u"INSERT INTO KurumTablosu VALUES ('%1')"_s.arg(ad));
-        KurumAdı = ad;
+        KurumAdı = ad.endsWith(u'?') ? QString() : ad;
         form = std::make_unique<KurumBilgisiGirişiFormu>(nullptr);
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -50,8 +50,8 @@ class KurumBilgisiTesti : public QObject
 
 private Q_SLOTS:
     // Alt+K leaves the focus in the box: the text is still put right before it is checked and
-    // stored. A name under 5 letters, or a full disk (with 5), keeps the dialog open, the focus in
-    // the box. Pasted text is cut to the 200 characters the column holds, never inside a character.
+    // stored (in the one row). Under 5 letters, or on a full disk, the dialog stays open with the
+    // focus in the box. A paste is cut to 200 characters, never inside one nor into what was there.
     void kaydetmek_data()
     {
         QTest::addColumn<QString>("yazılan"); // the stored name, '>', what is typed
@@ -67,6 +67,7 @@ private Q_SLOTS:
                               << uzun + u'/' + uzun + u'/' + uzun;
         QTest::newRow("sınırda emoji") << u">\x16"_s + QString(199, u'a') + u"😀"_s << QString()
                                        << emoji + u'/' + emoji + u'/' + emoji;
+        QTest::newRow("okunamamış ad") << u"ESKİ?>kurum"_s << QString() << u"KURUM/KURUM/KURUM"_s;
         QTest::newRow("dolu disk")
             << u"ESKİ>kurum"_s << u"Hata Kodu: 3026"_s << u"ESKİ/ESKİ/KURUM"_s;
     }
