@@ -275,7 +275,9 @@ void TatilTarihleriFormu::ListedenÇıkarDüğmesi_Click()
     MesajKutusunuOrtala();
     if (MesajKutusu(soru) != Yanıt::Evet)
         return;
-    Tuzak([&] { Veritabanı.Çalıştır(Deyim::TatilSil(öğe->data(Qt::UserRole).toDate())); });
+    // A holiday that could not be deleted stays listed, as it stays in the table.
+    if (!Tuzak([&] { Veritabanı.Çalıştır(Deyim::TatilSil(öğe->data(Qt::UserRole).toDate())); }))
+        return;
     Tuzak([&] { delete öğe; });
     Tuzak([&] { TakvimiDoldur(quint8(SeçilenTarih.day())); });
     Tuzak([&] { TatilTarihleriniListele(); });

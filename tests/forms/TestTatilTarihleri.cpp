@@ -100,6 +100,12 @@ private Q_SLOTS: // moc reads slot names in ASCII only
                  u"21.03.2026\nPAZAR gününe denk geldiği için eklenmeyen: "
                  u"22.03.2026, 30.08.2026\nYarım gün (öğleden sonra) olduğu için "
                  u"eklenmeyen: 19.03.2026, 26.05.2026, 28.10.2026"_s);
+        Bul("TatilTarihleriListesi")->setCurrentRow(0); // a failed deletion leaves it listed
+        ortam.Çalıştır(u"ALTER TABLE TatilTarihleriTablosu RENAME TO Eski"_s);
+        ortam.yanıtlar = {Yanıt::Evet, Yanıt::Evet};
+        Tıkla("ListedenÇıkarDüğmesi");
+        QCOMPARE(Liste(), u"/20.03.2026/21.03.2026"_s);
+        ortam.Çalıştır(u"ALTER TABLE Eski RENAME TO TatilTarihleriTablosu"_s);
         QLineEdit* yıl = Bul<DüğmeliKutu>("YılKutusu")->DeğerKutusu(); // a year back
         yıl->setFocus();
         QTest::keyClick(yıl, Qt::Key_Down);
