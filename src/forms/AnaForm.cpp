@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+#include <QStyle>
 #include <algorithm>
 
 namespace {
@@ -41,6 +42,19 @@ int PikseleÇevir(const QVariant& twip)
 QString TwipMetni(int piksel)
 {
     return QString::number(qint64(piksel) * TwipPiksel);
+}
+
+// Whether some of the window's title bar, at its position, lies in the available area of a
+// screen, where the user can take hold of it to move the window.
+bool BaşlığıEkrandaMı(const QWidget& pencere)
+{
+    const QRect başlık(pencere.pos(),
+                       QSize(pencere.frameGeometry().width(),
+                             pencere.style()->pixelMetric(QStyle::PM_TitleBarHeight)));
+    const QList<QScreen*> ekranlar = QGuiApplication::screens();
+    return std::any_of(ekranlar.begin(), ekranlar.end(), [&](const QScreen* ekran) {
+        return ekran->availableGeometry().intersects(başlık);
+    });
 }
 } // namespace
 
@@ -118,7 +132,8 @@ void AnaForm::Yükle()
     Tuzak([this] { show(); });
 }
 
-// The top edge first, then the left one; each failing on its own leaves that edge as it is.
+// The top edge first, then the left one; each failing on its own leaves that edge as it is. A
+// window whose title bar would then be on no screen is centred on the primary one.
 void AnaForm::KonumuYükle()
 {
     const auto ayarlar = AyarlarıAç();
@@ -131,6 +146,11 @@ void AnaForm::KonumuYükle()
         const int orta = (ekran.width() - width()) / 2;
         move(PikseleÇevir(ayarlar->value(SolBoşlukAnahtarı, TwipMetni(orta))), y());
     });
+    // A position kept from another arrangement of screens would hide the window out of reach.
+    if (!BaşlığıEkrandaMı(*this)) {
+        const QRect alan = QGuiApplication::primaryScreen()->availableGeometry();
+        move(alan.center() - frameGeometry().center() + pos());
+    }
 }
 
 void AnaForm::KonumuKaydet()

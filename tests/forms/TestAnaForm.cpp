@@ -80,13 +80,20 @@ private Q_SLOTS:
         QCOMPARE(adı, u"Ayşe Su"_s);
     }
 
-    // The window opens where it was closed.
+    // The window opens where it was closed, or centred when its title bar would be off screen.
+    void konum_data()
+    {
+        QTest::addColumn<QLine>("yer"); // from where it closed to where it opens, on 800 × 800
+        QTest::newRow("yarısı dışarıda") << QLine(-600, -5, -600, -5);
+        QTest::newRow("ekran dışında") << QLine(800, 45, 83, 176);
+    }
     void konum()
     {
-        form->move(123, 45);
+        QFETCH(QLine, yer);
+        form->move(yer.p1());
         form->close();
         Aç();
-        QCOMPARE(form->pos(), QPoint(123, 45));
+        QCOMPARE(form->pos(), yer.p2());
     }
 
     // The holidays from the first of the chosen month to the first of the next, rebuilt when the
