@@ -23,10 +23,12 @@ QString TarihListesi(const std::vector<QDate>& günler)
     return metinler.join(QStringLiteral(", "));
 }
 
-// What adding the official holidays of yıl did: the count first, then each kind of day left out
-// on a line of its own.
-QString ResmîTatilÖzeti(int yıl, const ResmîTatilYılı& takvim, const std::vector<QDate>& eklenen,
-                        const std::vector<QDate>& zatenVar, const std::vector<QDate>& pazar)
+// What adding the official holidays of yıl did: the count first, then, when some of the added
+// days are not in the list because it shows another month (ay, its first day), a line saying so,
+// then each kind of day left out on a line of its own.
+QString ResmîTatilÖzeti(int yıl, const ResmîTatilYılı& takvim, const QDate& ay,
+                        const std::vector<QDate>& eklenen, const std::vector<QDate>& zatenVar,
+                        const std::vector<QDate>& pazar)
 {
     const QString yılı = QString::number(yıl);
     QStringList satırlar;
@@ -36,6 +38,11 @@ QString ResmîTatilÖzeti(int yıl, const ResmîTatilYılı& takvim, const std::
                      : yılı + QStringLiteral(" yılının resmî tatillerinden ") +
                            QString::number(eklenen.size()) +
                            QStringLiteral(" gün listeye eklendi."));
+    if (std::any_of(eklenen.begin(), eklenen.end(),
+                    [&](const QDate& gün) { return QDate(gün.year(), gün.month(), 1) != ay; }))
+        satırlar << QStringLiteral("Listede yalnızca ") +
+                        QLocale().standaloneMonthName(ay.month()) +
+                        QStringLiteral(" ayının tatilleri görünür; diğer aylar için ayı seçiniz.");
     if (!zatenVar.empty())
         satırlar << QStringLiteral("Listede zaten olduğu için eklenmeyen: ") +
                         TarihListesi(zatenVar);
@@ -95,5 +102,6 @@ void TatilTarihleriFormu::ResmîTatilleriEkle_Click()
         return;
     Tuzak([&] { TatilTarihleriniListele(); });
     MesajKutusunuOrtala();
-    MesajKutusu({ResmîTatilÖzeti(yıl, takvim, eklenen, zatenVar, pazar), MesajSimgesi::Bilgi});
+    MesajKutusu({ResmîTatilÖzeti(yıl, takvim, gösterilenAy_, eklenen, zatenVar, pazar),
+                 MesajSimgesi::Bilgi});
 }

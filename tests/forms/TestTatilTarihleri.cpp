@@ -95,8 +95,9 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         QCOMPARE(metinler.join(u'|'),
                  u"PAZAR günü tatil günü olarak belirlenemez!|Bu tarih listeye "
                  u"EKLENMİŞ!|16.01.2024 tarihli tatili SİLMEK istediğinizden emin "
-                 u"misiniz?|2026 yılının resmî tatillerinden 10 gün listeye "
-                 u"eklendi.\nListede zaten olduğu için eklenmeyen: 1.01.2026, "
+                 u"misiniz?|2026 yılının resmî tatillerinden 10 gün listeye eklendi.\nListede "
+                 u"yalnızca Mart ayının tatilleri görünür; diğer aylar için ayı seçiniz.\n"
+                 u"Listede zaten olduğu için eklenmeyen: 1.01.2026, "
                  u"21.03.2026\nPAZAR gününe denk geldiği için eklenmeyen: "
                  u"22.03.2026, 30.08.2026\nYarım gün (öğleden sonra) olduğu için "
                  u"eklenmeyen: 19.03.2026, 26.05.2026, 28.10.2026"_s);
@@ -106,10 +107,13 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         Tıkla("ListedenÇıkarDüğmesi");
         QCOMPARE(Liste(), u"/20.03.2026/21.03.2026"_s);
         ortam.Çalıştır(u"ALTER TABLE Eski RENAME TO TatilTarihleriTablosu"_s);
-        QLineEdit* yıl = Bul<DüğmeliKutu>("YılKutusu")->DeğerKutusu(); // a year back
-        yıl->setFocus();
-        QTest::keyClick(yıl, Qt::Key_Down);
-        QCOMPARE(SeçilenTarih.year(), 2025);
+        Bul<DüğmeliKutu>("YılKutusu")->DeğerKutusu()->setFocus(); // a year back, a month back
+        for (Qt::Key tuş : {Qt::Key_Down, Qt::Key_Tab, Qt::Key_Up})
+            QTest::keyClick(form->focusWidget(), tuş);
+        for (int i = 0; i < 2; ++i) // none of the days added in February, then none added at all
+            MenüdenSeç(Bul("TatilTarihleriListesi"));
+        QVERIFY(ortam.gösterilen.end()[-2].metin.contains(u"Listede yalnızca Şubat ayının"_s));
+        QVERIFY(!ortam.gösterilen.back().metin.contains(u"Listede yalnızca"_s));
         Tıkla("KapatDüğmesi");
         QVERIFY(!form->isVisible());
     }
