@@ -19,9 +19,9 @@ qsizetype İlkKarakterUzunluğu(const QString& metin)
 
 QString TürkçeBüyükHarf(const QString& metin)
 {
+    // Only i needs the Turkish rule: Unicode's own capital of the dotless ı is already I.
     QString s = metin;
     s.replace(QLatin1Char('i'), NoktalıBüyük);
-    s.replace(NoktasızKüçük, QLatin1Char('I'));
     return s.toUpper();
 }
 
