@@ -3,6 +3,7 @@
 #include "common/Hata.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +11,7 @@
 
 QString GeçiciYol(const QString& hedef)
 {
-    return hedef + QStringLiteral(".yeni");
+    return hedef + QStringLiteral(".yeni-") + QString::number(QCoreApplication::applicationPid());
 }
 
 void GeçiciDosyayıYerleştir(const QString& geçici, const QString& hedef)

@@ -5,7 +5,8 @@
 
 #include <QString>
 
-// The temporary file a replacement of hedef is written into first.
+// The temporary file a replacement of hedef is written into first. It is this process's own: two
+// processes replacing the same file never write into, or remove, each other's.
 QString GeçiciYol(const QString& hedef);
 
 // Syncs geçici to the disk and renames it onto hedef; on any failure geçici is removed, hedef
