@@ -16,14 +16,16 @@ QString GeçiciYol(const QString& hedef)
 
 void GeçiciDosyayıYerleştir(const QString& geçici, const QString& hedef)
 {
+    const Hata yazılamadı(HataNo::YolHatası,
+                          QStringLiteral("Dosya yazılamadı: ") + QDir::toNativeSeparators(hedef));
     if (!Platform::DiskeYaz(geçici) || std::rename(QFile::encodeName(geçici).constData(),
                                                    QFile::encodeName(hedef).constData()) != 0) {
         QFile::remove(geçici);
-        throw Hata(HataNo::YolHatası,
-                   QStringLiteral("Dosya yazılamadı: ") + QDir::toNativeSeparators(hedef));
+        throw yazılamadı;
     }
     // The rename itself is on the disk only once the folder is.
-    Platform::DiskeYaz(QFileInfo(hedef).absolutePath());
+    if (!Platform::DiskeYaz(QFileInfo(hedef).absolutePath()))
+        throw yazılamadı;
 }
 
 void KenaraAl(const QString& yol)

@@ -10,7 +10,8 @@
 QString GeçiciYol(const QString& hedef);
 
 // Syncs geçici to the disk and renames it onto hedef; on any failure geçici is removed, hedef
-// is left as it was, and Hata 75 is thrown.
+// is left as it was, and Hata 75 is thrown. Hata 75 is thrown as well when the folder, and with
+// it the rename, could not be put on the disk; hedef then already holds the new content.
 void GeçiciDosyayıYerleştir(const QString& geçici, const QString& hedef);
 
 // Renames the file at yol to a free name beside it (yol + ".eski", ".eski2", ...); nothing

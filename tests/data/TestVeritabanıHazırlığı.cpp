@@ -97,6 +97,7 @@ private Q_SLOTS:
         const QStringList yedekHatası = {HataSorusu(3900) + u" +"_s, u"açık"_s, eski, vtb};
         Satır("dolu disk", "strace pwrite64,write ENOSPC dosya", dün, "E", yedekHatası);
         Satır("yazılamayan yedek", "strace pwrite64,write EIO dosya", dün, "", yedekHatası);
+        Satır("fsync", "strace fsync EIO klasör", dün, "", {yedekHatası[0], u"açık"_s, yeni, vtb});
         Satır("salt okunur klasör", "silinmiş salt okunur", dün, "EE",
               {soru, HataSorusu(75), erişilemiyor, u"bitti"_s, eski, günlükler});
         // Another program holding the file, or a folder in its place.
