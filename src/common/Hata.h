@@ -34,6 +34,7 @@ constexpr int SözdizimiHatası = 3075;    // the engine could not read the stat
 constexpr int TabloYok = 3078;           // no table of that name
 constexpr int GeçersizAlanDeğeri = 3162; // a value the column's rule refuses
 constexpr int ÖğeYok = 3265;             // no column of that name or position
+constexpr int YedekYazılamıyor = 3900;   // the backup copy could not be written into its folder
 } // namespace HataNo
 
 class Hata : public std::exception

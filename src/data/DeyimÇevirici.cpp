@@ -47,7 +47,7 @@ std::vector<Parça> Parçala(const QString& s)
             }
         } else if (c == QLatin1Char('#')) {
             const qsizetype kapanış = s.indexOf(QLatin1Char('#'), i + 1);
-            if (kapanış > 0) {
+            if (kapanış != -1) {
                 tür = Tür::Tarih;
                 j = kapanış + 1;
             }

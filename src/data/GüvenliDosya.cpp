@@ -3,6 +3,7 @@
 #include "common/Hata.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,19 +11,21 @@
 
 QString GeçiciYol(const QString& hedef)
 {
-    return hedef + QStringLiteral(".yeni");
+    return hedef + QStringLiteral(".yeni-") + QString::number(QCoreApplication::applicationPid());
 }
 
 void GeçiciDosyayıYerleştir(const QString& geçici, const QString& hedef)
 {
+    const Hata yazılamadı(HataNo::YolHatası,
+                          QStringLiteral("Dosya yazılamadı: ") + QDir::toNativeSeparators(hedef));
     if (!Platform::DiskeYaz(geçici) || std::rename(QFile::encodeName(geçici).constData(),
                                                    QFile::encodeName(hedef).constData()) != 0) {
         QFile::remove(geçici);
-        throw Hata(HataNo::YolHatası,
-                   QStringLiteral("Dosya yazılamadı: ") + QDir::toNativeSeparators(hedef));
+        throw yazılamadı;
     }
     // The rename itself is on the disk only once the folder is.
-    Platform::DiskeYaz(QFileInfo(hedef).absolutePath());
+    if (!Platform::DiskeYaz(QFileInfo(hedef).absolutePath()))
+        throw yazılamadı;
 }
 
 void KenaraAl(const QString& yol)

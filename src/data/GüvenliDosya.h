@@ -5,11 +5,13 @@
 
 #include <QString>
 
-// The temporary file a replacement of hedef is written into first.
+// The temporary file a replacement of hedef is written into first. It is this process's own: two
+// processes replacing the same file never write into, or remove, each other's.
 QString GeçiciYol(const QString& hedef);
 
 // Syncs geçici to the disk and renames it onto hedef; on any failure geçici is removed, hedef
-// is left as it was, and Hata 75 is thrown.
+// is left as it was, and Hata 75 is thrown. Hata 75 is thrown as well when the folder, and with
+// it the rename, could not be put on the disk; hedef then already holds the new content.
 void GeçiciDosyayıYerleştir(const QString& geçici, const QString& hedef);
 
 // Renames the file at yol to a free name beside it (yol + ".eski", ".eski2", ...); nothing

@@ -17,5 +17,7 @@ QString Tırnakla(const QString& ad);
 BağlantıTutucu DosyayıAç(const QString& yol, bool oluştur = false);
 // The engine error of a file that could not be opened, with its path.
 [[noreturn]] void AçılışHatası(int kod, const QString& yol);
+// Whether a failed statement that writes into another file (VACUUM INTO) failed on that file.
+bool YazılanDosyanınHatası(int kod);
 
 } // namespace detay

@@ -28,6 +28,9 @@
 //   NOMEM                              any                        7    out of memory
 //   anything else                      any                        3000 + the SQLite code
 //
+//   IOERR_*, CANTOPEN, READONLY_*,     writing the backup copy    3900 backup cannot be written
+//     FULL                             (VACUUM INTO)
+//
 // The description is Turkish, followed by SQLite's own text in parentheses.
 
 namespace {
@@ -94,6 +97,13 @@ void SQLiteHatası(sqlite3* bağlantı, int kod, bool açılışta)
                                      : QString::fromUtf8(sqlite3_errstr(kod));
     throw Hata(e.numara,
                QString::fromUtf8(e.açıklama) + QStringLiteral(" (") + ayrıntı + QLatin1Char(')'));
+}
+
+bool detay::YazılanDosyanınHatası(int kod)
+{
+    const int birincil = kod & 0xff;
+    return birincil == SQLITE_IOERR || birincil == SQLITE_CANTOPEN || birincil == SQLITE_READONLY ||
+           birincil == SQLITE_FULL;
 }
 
 void detay::AçılışHatası(int kod, const QString& yol)

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <sqlite3.h>
 
 using detay::DosyayıAç;
@@ -88,6 +89,15 @@ void SağlamlığıDenetle(sqlite3* bağlantı, const QString& yol)
         throw Hata(HataNo::TanınmayanBiçim,
                    QStringLiteral("Veritabanı dosyası bozuk ya da eksik: ") +
                        QDir::toNativeSeparators(yol));
+}
+
+// A failure while the backup is written: its folder, and the cause in parentheses.
+Hata YedekHatası(const QString& yedek, const QString& neden)
+{
+    return Hata(HataNo::YedekYazılamıyor,
+                QStringLiteral("Yedek klasörüne yazılamıyor: ") +
+                    QDir::toNativeSeparators(QFileInfo(yedek).absolutePath()) +
+                    QStringLiteral(" (") + neden + QLatin1Char(')'));
 }
 
 } // namespace
@@ -191,17 +201,21 @@ void VeritabanıBağlantısı::Sıkıştır(const QString& kaynak, const QString
                           SQLITE_TRANSIENT);
         const int sonuç = sqlite3_step(deyim.get());
         if (sonuç != SQLITE_DONE) {
+            const QString neden = QString::fromUtf8(sqlite3_errmsg(bağlantı.get()));
             deyim.reset();
             QFile::remove(geçici);
+            // The source has just passed its check: a file fault now is the copy's.
+            if (detay::YazılanDosyanınHatası(sonuç))
+                throw YedekHatası(hedef, neden);
             SQLiteHatası(bağlantı.get(), sonuç);
         }
     }
     // The copy takes the old backup's place only when it is itself a sound database.
     try {
         SağlamlığıDenetle(DosyayıAç(geçici).get(), geçici);
-    } catch (const Hata&) {
+        GeçiciDosyayıYerleştir(geçici, hedef);
+    } catch (const Hata& h) {
         QFile::remove(geçici);
-        throw;
+        throw YedekHatası(hedef, h.Açıklama());
     }
-    GeçiciDosyayıYerleştir(geçici, hedef);
 }

@@ -96,8 +96,10 @@ public:
     // the commit fails, none is, and the error goes on to the caller.
     void İşlemİçinde(const std::function<void()>& adımlar);
 
-    // Writes a compacted copy of the file at kaynak to hedef; hedef is replaced only once the
-    // copy is complete, so a failure leaves whatever stood at hedef untouched.
+    // Writes a compacted copy of the file at kaynak to hedef, the backup; hedef is replaced only
+    // once the copy is complete, so a failure leaves whatever stood at hedef untouched. A fault
+    // of kaynak keeps its engine number; one while the copy is written, checked or put in place
+    // is a fault of the backup folder (YedekYazılamıyor), which names that folder.
     static void Sıkıştır(const QString& kaynak, const QString& hedef);
 
 private:

@@ -33,4 +33,12 @@ bool DiskeYaz(const QString& yol);
 // Whether the file at yol may be written now.
 bool YazılabilirMi(const char* yol);
 
+// Tutuldu: this process holds the lock now; Dolu: another process holds it; Hata: the file
+// could not be made or locked.
+enum class Kilit { Tutuldu, Dolu, Hata };
+
+// Takes the exclusive lock on the file at yol (made when missing) for the rest of this process's
+// life, without waiting. The system drops the lock when the process ends, however it ends.
+Kilit ÖmürBoyuKilitle(const QString& yol);
+
 } // namespace Platform

@@ -61,7 +61,7 @@ void Main()
             Kaynak::SürümMetni(Kaynak::SürümAna, Kaynak::SürümAra, Kaynak::SürümDüzeltme);
     });
     bool başkaKopyaVar = false;
-    BaşlangıçTuzağı([&] { başkaKopyaVar = TekKopyaKoruması::ÇalışanıÖneGetir(ProgramBaşlığı); });
+    BaşlangıçTuzağı([&] { başkaKopyaVar = !TekKopyaKoruması::AdıSahiplen(ProgramBaşlığı); });
     if (başkaKopyaVar) {
         ProgramıBitir(0);
         return;

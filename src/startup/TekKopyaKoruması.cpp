@@ -3,10 +3,13 @@
 #include "platform/Platform.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QThread>
 #include <QWidget>
 
 namespace {
@@ -32,6 +35,29 @@ bool Cevaplıyor(const QString& yol)
 }
 
 } // namespace
+
+bool TekKopyaKoruması::AdıSahiplen(const QString& başlık)
+{
+    const QString kilit = SunucuYolu(başlık) + QStringLiteral(".kilit");
+    // Without a run-time folder there is nowhere to keep the lock: the socket alone tells.
+    if (QDir::isRelativePath(kilit))
+        return !ÇalışanıÖneGetir(başlık);
+    // The running copy listens only once its database is ready and its window loaded.
+    const QDeadlineTimer süre(10000);
+    for (;;) {
+        switch (Platform::ÖmürBoyuKilitle(kilit)) {
+        case Platform::Kilit::Tutuldu:
+            return true;
+        case Platform::Kilit::Hata:
+            return !ÇalışanıÖneGetir(başlık);
+        case Platform::Kilit::Dolu:
+            break;
+        }
+        if (ÇalışanıÖneGetir(başlık) || süre.hasExpired())
+            return false;
+        QThread::msleep(100);
+    }
+}
 
 bool TekKopyaKoruması::ÇalışanıÖneGetir(const QString& başlık)
 {

@@ -65,6 +65,7 @@ private Q_SLOTS:
             u"INSERT INTO TatilTarihleriTablosu (TatilTarihi) VALUES (#1/1/2024#), (#1/1/2024#)"_s,
             u"3022"_s);
         Satır("zorunlu alan", u"INSERT INTO KurumTablosu (KurumAdi) VALUES (NULL)"_s, u"3162"_s);
+        Satır("salt okunur dosyada sözdizimi", u"SELECT * FROM"_s, u"3075"_s);
     }
     void deyimler()
     {
@@ -72,6 +73,8 @@ private Q_SLOTS:
         QFETCH(QString, sonuç);
         TestOrtamı ortam;
         ortam.VeritabanınıAç();
+        if (QByteArray(QTest::currentDataTag()).startsWith("salt okunur"))
+            QVERIFY(ortam.VeritabanınıSaltOkunurYap());
         if (sonuç.front().isDigit())
             QCOMPARE(HataNumarası([&] { Veritabanı.Çalıştır(deyim); }), sonuç.toInt());
         else

@@ -4,7 +4,9 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QThread>
+#include <csignal>
 #include <cups/cups.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -43,6 +45,8 @@ CupsSunucusu::CupsSunucusu(const QStringList& kuyruklar)
     qunsetenv("PRINTER");
     qunsetenv("LPDEST");
     cupsd_.setProcessChannelMode(QProcess::MergedChannels);
+    // The spooler ends with the test process, however that ends (a crash, a time-out kill).
+    cupsd_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
     cupsd_.start(u"cupsd"_s,
                  {u"-f"_s, u"-c"_s, d + u"/cupsd.conf"_s, u"-s"_s, d + u"/cups-files.conf"_s});
     for (const QString& ad : kuyruklar) {
