@@ -32,7 +32,6 @@ void Kopyala(const QString& kaynak, const QString& hedef)
         yazılan.remove();
         Başarısız(QStringLiteral("Dosya kopyalanamadı"), hedef);
     }
-    yazılan.close();
     GeçiciDosyayıYerleştir(geçici, hedef);
 }
 
