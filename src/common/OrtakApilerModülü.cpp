@@ -75,6 +75,12 @@ std::unique_ptr<QSettings> AyarlarıAç()
     return std::make_unique<QSettings>(ad.left(ayraç), ad.mid(ayraç + 1));
 }
 
+std::unique_ptr<QSettings> SistemAyarlarınıAç()
+{
+    return std::make_unique<QSettings>(QSettings::SystemScope, QStringLiteral("Velnora"),
+                                       QStringLiteral("Tessaro"));
+}
+
 namespace {
 QString programKlasörüÜzerine;
 }

@@ -43,6 +43,9 @@ void ProgramSonunuSıfırla();                            // tests: forget an ea
 
 // The per-user settings store of AyarUygulamaAdı ("Velnora\Tessaro").
 std::unique_ptr<QSettings> AyarlarıAç();
+// The settings an administrator keeps for every account of the computer
+// (/etc/xdg/Velnora/Tessaro.conf); the program only reads them.
+std::unique_ptr<QSettings> SistemAyarlarınıAç();
 
 // The folder of the program file, ending in a separator; tests point it at a folder of their own.
 QString ProgramDosyasınınKlasörü();

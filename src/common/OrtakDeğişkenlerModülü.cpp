@@ -2,6 +2,7 @@
 
 QString ProgramBaşlığı;
 QString ProgramKlasörü;
+QString VeriKlasörü;
 QString AyarUygulamaAdı;
 QColor VurguRengi;
 QString KurumAdı;

@@ -7,6 +7,7 @@
 
 extern QString ProgramBaşlığı;  // "Velnora - Tessaro 1.01": caption and single-copy key
 extern QString ProgramKlasörü;  // the program file's folder, ending in a separator
+extern QString VeriKlasörü;     // the folder holding Tsr.vtb, ending in a separator
 extern QString AyarUygulamaAdı; // "Velnora\Tessaro"
 extern QColor VurguRengi;       // the label colour of the focused entry box
 extern QString KurumAdı;        // the institution name in force

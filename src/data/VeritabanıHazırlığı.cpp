@@ -18,14 +18,19 @@ void Başarısız(const QString& ne, const QString& yol)
     throw Hata(HataNo::YolHatası, ne + QStringLiteral(": ") + QDir::toNativeSeparators(yol));
 }
 
-// A byte-for-byte copy that appears at hedef only once it is complete and on the disk.
+// A byte-for-byte copy that appears at hedef only once it is complete and on the disk. It is a
+// new file of the running account, made as the folder makes new files (umask, default access
+// list) rather than with the source's permissions: a copy of a read-only delivered file, or one
+// in a folder that several accounts share, must be writable by them.
 void Kopyala(const QString& kaynak, const QString& hedef)
 {
     const QString geçici = GeçiciYol(hedef);
     QFile::remove(geçici);
-    if (!QFile::copy(kaynak, geçici)) {
-        QFile::remove(geçici);
-        Başarısız(QStringLiteral("Yedek dosyası kopyalanamadı"), hedef);
+    QFile okunan(kaynak), yazılan(geçici);
+    if (!okunan.open(QIODevice::ReadOnly) || !yazılan.open(QIODevice::WriteOnly) ||
+        yazılan.write(okunan.readAll()) != okunan.size() || !yazılan.flush()) {
+        yazılan.remove();
+        Başarısız(QStringLiteral("Dosya kopyalanamadı"), hedef);
     }
     GeçiciDosyayıYerleştir(geçici, hedef);
 }
@@ -49,22 +54,24 @@ void KlasörOluştur(const QString& yol)
 
 } // namespace
 
-VeritabanıYolları VeritabanıYollarınıBelirle(const QString& programKlasörü)
+VeritabanıYolları VeritabanıYollarınıBelirle(const QString& veriKlasörü)
 {
     VeritabanıYolları y;
-    y.veritabanı = programKlasörü + QStringLiteral("Tsr.vtb");
+    y.veritabanı = veriKlasörü + QStringLiteral("Tsr.vtb");
     const QString programDosyaları = ProgramDosyalarıKlasörü();
     y.yapımcıKlasörü = programDosyaları + QStringLiteral("Velnora/");
     y.yedekKlasörü = y.yapımcıKlasörü + QStringLiteral("Vtb Yedekleri/");
     y.yedek = y.yedekKlasörü + QStringLiteral("Tsr.ydk");
+    if (const QString kurulum = KurulumKlasörü(ProgramDosyasınınKlasörü()); !kurulum.isEmpty())
+        y.ilk = kurulum + QStringLiteral("Tsr.vtb");
     return y;
 }
 
-void VeritabanınıHazırla(const QString& programKlasörü)
+void VeritabanınıHazırla(const QString& veriKlasörü)
 {
     VeritabanıYolları yol;
     BaşlangıçTuzağı([&] {
-        yol = VeritabanıYollarınıBelirle(programKlasörü);
+        yol = VeritabanıYollarınıBelirle(veriKlasörü);
         // Without a program-files folder the backup paths would be relative to wherever the
         // program was started from.
         if (QDir::isRelativePath(yol.yedek))
@@ -73,6 +80,9 @@ void VeritabanınıHazırla(const QString& programKlasörü)
     if (ProgramBittiMi())
         return;
 
+    // An account's first start: with no backup there is nothing to restore, and nothing to ask.
+    if (!DosyaVarMı(yol.veritabanı) && !DosyaVarMı(yol.yedek) && DosyaVarMı(yol.ilk))
+        BaşlangıçTuzağı([&] { Kopyala(yol.ilk, yol.veritabanı); });
     if (!DosyaVarMı(yol.veritabanı)) {
         if (!DosyaVarMı(yol.yedek)) {
             MesajKutusu({QStringLiteral("\"Tsr.vtb\" adlı veritabanı dosyanıza ulaşılamadığı için "

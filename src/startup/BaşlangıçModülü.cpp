@@ -6,6 +6,7 @@
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "data/SistemKaydıİşlemleriModülü.h"
 #include "data/VeritabanıHazırlığı.h"
 #include "forms/AnaForm.h"
 #include "gui/YazıcıApileri.h"
@@ -68,9 +69,10 @@ void Main()
     }
     İşletimSistemiDenetle();
     BaşlangıçTuzağı([] { ProgramKlasörü = ProgramDosyasınınKlasörü(); });
+    BaşlangıçTuzağı([] { VeriKlasörü = VeriKlasörünüBelirle(ProgramKlasörü); });
     if (ProgramBittiMi())
         return;
-    VeritabanınıHazırla(ProgramKlasörü);
+    VeritabanınıHazırla(VeriKlasörü);
     BaşlangıçTuzağı([] { AyarUygulamaAdı = QStringLiteral("Velnora\\") + Kaynak::ÜrünAdı(); });
     BaşlangıçTuzağı([] { VurguRengi = QColor(10, 80, 220); });
 

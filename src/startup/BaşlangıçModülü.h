@@ -4,8 +4,8 @@
 
 #include <QString>
 
-// The program's start: title, single copy, system gate, program folder, database, settings
-// name, highlight colour, printer check and the main window, in this order.
+// The program's start: title, single copy, system gate, program folder, data folder, database,
+// settings name, highlight colour, printer check and the main window, in this order.
 void Main();
 
 enum class SistemKararı { Geçer, Metin15, Metin20 };

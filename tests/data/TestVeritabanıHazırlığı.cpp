@@ -2,13 +2,16 @@
 // in a message or HataYönet's question without losing Tsr.vtb or Tsr.ydk.
 
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "data/Deyimler.h"
 #include "data/GüvenliDosya.h"
 #include "data/SistemKaydıİşlemleriModülü.h"
 #include "data/Veritabanı.h"
 #include "data/VeritabanıHazırlığı.h"
+#include "data/Şema.h"
 #include "destek/TestOrtamı.h"
 
 #include <QDir>
+#include <QSettings>
 #include <QTest>
 #include <optional>
 
@@ -165,7 +168,6 @@ private Q_SLOTS:
         QCOMPARE(ProgramDosyalarıKlasörü(), ortam.ProgramDosyaları());
         VeritabanınıHazırla(ortam.ProgramKlasörü());
 
-        qunsetenv("XDG_DATA_HOME");
         kilit.reset();
         başka.reset();
         strace.terminate();
@@ -184,6 +186,36 @@ private Q_SLOTS:
             QCOMPARE(QFileInfo(vtb).lastModified(), değişiklik);
         else if (QFileInfo(vtb).isFile())
             QCOMPARE(Kurum(vtb), u"ESKİ"_s);
+    }
+
+    // The installed program, account after account: a lost register with a backup gets the
+    // restore question; a folder that the system-wide settings name is one register for two.
+    void kurulmusProgram()
+    {
+        TestOrtamı ortam(false);
+        const QString kök = QDir::cleanPath(ortam.ProgramKlasörü() + u".."_s) + u'/';
+        QVERIFY(QDir().mkpath(kök + u"share/tessaro"_s));
+        İlkVeritabanınıYaz(kök + u"share/tessaro/Tsr.vtb"_s);
+        QCoreApplication::setOrganizationName(u"Velnora"_s);
+        QCoreApplication::setApplicationName(u"Tessaro"_s);
+        qunsetenv("PROGRAMFILES");
+        const auto Başlat = [&](const QString& hesap) {
+            Veritabanı.Kapat();
+            qputenv("XDG_DATA_HOME", QFile::encodeName(kök + hesap));
+            VeritabanınıHazırla(VeriKlasörünüBelirle(ortam.ProgramKlasörü()));
+            return Sütun(Deyim::TümPersonel(), u"AdiSoyadi"_s);
+        };
+
+        Başlat(u"ayşe"_s);
+        QVERIFY(QFile::remove(kök + u"ayşe/Velnora/Tessaro/Tsr.vtb"_s));
+        Başlat(u"ayşe"_s);
+        SistemAyarlarınıAç()->setValue(u"Ayarlar/Veri Klasoru"_s, kök + u"ortak"_s);
+        QVERIFY(QDir().mkpath(kök + u"ortak"_s));
+        QCOMPARE(Başlat(u"mehmet"_s), QStringList());
+        Veritabanı.Çalıştır(Deyim::PersonelEkle(u"1"_s, u"Can ÖZ"_s, {}, {}, {}));
+        QCOMPARE(Başlat(u"zeynep"_s), QStringList{u"Can ÖZ"_s});
+        QCOMPARE(ortam.gösterilen.size(), size_t(1));
+        QCOMPARE(Özet(ortam.gösterilen.front()), soru);
     }
 };
 

@@ -27,6 +27,7 @@ TestOrtamı::TestOrtamı(bool veritabanıYaz)
     qputenv("PROGRAMFILES", QFile::encodeName(ProgramDosyaları()));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, kök_.path() + u"/ayarlar"_s);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, kök_.path() + u"/ayarlar"_s);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, kök_.path() + u"/sistem"_s);
     ProgramDosyasınınKlasörünüAyarla(ProgramKlasörü());
     if (veritabanıYaz)
         İlkVeritabanınıYaz(VeritabanıYolu());
@@ -60,6 +61,7 @@ TestOrtamı::~TestOrtamı()
     ::SaatiAyarla({});
     ProgramDosyasınınKlasörünüAyarla(QString());
     qunsetenv("PROGRAMFILES");
+    qunsetenv("XDG_DATA_HOME");
 }
 
 QString TestOrtamı::ProgramKlasörü() const

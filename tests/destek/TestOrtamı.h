@@ -1,7 +1,7 @@
 #pragma once
-// A test's own world: a temporary program folder with a fresh Tsr.vtb, a temporary
-// program-files folder (PROGRAMFILES) and settings folder, scripted message boxes, an observed
-// program end and an adjustable clock. Everything is put back when it goes.
+// A test's own world: a temporary program folder with a fresh Tsr.vtb, program-files folder
+// (PROGRAMFILES) and per-user and system-wide settings folders, scripted message boxes, an
+// observed program end and an adjustable clock. Everything is put back when it goes.
 
 #include "DosyaEngelleri.h"
 #include "common/OrtakApilerModülü.h"
