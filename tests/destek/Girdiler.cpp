@@ -67,18 +67,14 @@ std::size_t PencerelerdeYap(const std::function<void()>& aç,
                             const std::vector<std::function<void(QWidget*)>>& içinde)
 {
     std::size_t sıra = 0;
-    QPointer<QWidget> son; // a window gone is no longer the last one
     QTimer bakış;
     QObject::connect(&bakış, &QTimer::timeout, [&] {
-        const QPointer<QWidget> pencere = QApplication::activeModalWidget();
-        if (!pencere || pencere == son || sıra == içinde.size())
-            return;
-        son = pencere;
-        if (!QTest::qWaitForWindowActive(pencere))
-            return;
-        içinde[sıra++](pencere);
-        if (auto* diyalog = qobject_cast<QDialog*>(pencere); diyalog && diyalog->isVisible())
-            diyalog->reject();
+        QWidget* pencere = QApplication::activeModalWidget();
+        if (sıra < içinde.size() && pencere && pencere->isActiveWindow() &&
+            !pencere->property("görüldü").toBool()) {
+            pencere->setProperty("görüldü", true);
+            içinde[sıra++](pencere);
+        }
     });
     bakış.start(10);
     aç();

@@ -24,6 +24,6 @@ void TekerleğiÇevir(QWidget* hedef, int çentik);
 bool PenceredeYap(const std::function<void()>& aç, const std::function<void(QWidget*)>& içinde);
 
 // As PenceredeYap, for aç opening one modal window after another: içinde[i] acts in the i-th
-// (a dialog still open after it is rejected). The number of windows acted in.
+// once it is active, and is to close it. The number of windows acted in.
 std::size_t PencerelerdeYap(const std::function<void()>& aç,
                             const std::vector<std::function<void(QWidget*)>>& içinde);
