@@ -39,6 +39,7 @@ void AnaForm::PersonelListesiniİçeAktar_Click()
         QProgressDialog ilerleme(QStringLiteral("Personel listesi okunuyor..."), QString(), 0,
                                  İlerlemeAdımı, this);
         ilerleme.setWindowModality(Qt::WindowModal);
+        ilerleme.setMinimumDuration(500);
         Tuzak([&] {
             aktarım = PersonelListesiniOku(yol, [&ilerleme](qint64 yapılan, qint64 toplam) {
                 ilerleme.setValue(int(std::clamp<qint64>(
