@@ -77,7 +77,9 @@ void SatırıOku(QXmlStreamReader& xml, TabloYapıcı& tablo)
             xml.skipCurrentElement();
             continue;
         }
-        const qint64 kez = Kez(xml, QLatin1StringView("number-columns-repeated"));
+        // Columns past the last one kept need no counting.
+        const qint64 kez =
+            std::min<qint64>(Kez(xml, QLatin1StringView("number-columns-repeated")), EnÇokSütun);
         const QXmlStreamAttributes a = xml.attributes();
         const QStringView tür = a.value(OfisAdAlanı, QLatin1StringView("value-type"));
         const bool sayı = tür == u"float" || tür == u"percentage" || tür == u"currency";
