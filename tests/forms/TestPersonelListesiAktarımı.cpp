@@ -2,6 +2,7 @@
 // folder, the preview of an import, its one transaction, and the export.
 
 #include "destek/AnaFormTesti.h"
+#include "transfer/PersonelİçeAktarımı.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -16,8 +17,9 @@ class TestPersonelListesiAktarimi : public AnaFormTesti
 
 private Q_SLOTS:
     // Each file dialog opens in the documents folder, or in the home folder when there is none.
-    // The export, given a name without an extension, takes the chosen kind's; a folder that
-    // refuses the file is told, and keeps nothing.
+    // An import of a file it cannot take tells why, and the path. The export, given a name
+    // without an extension, takes the chosen kind's; a folder that refuses it is told, and
+    // keeps nothing.
     void dosyaPenceresi_data()
     {
         QTest::addColumn<bool>("belgeler");
@@ -48,16 +50,18 @@ private Q_SLOTS:
                     pencereler << p->windowTitle() + u'|' + pencere->directory().path();
                     pencere->selectNameFilter(pencere->nameFilters().constLast());
                     // typed: the name box has the focus
-                    p->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(klasör + u"/liste"_s);
-                    if (sıra == 4)
+                    p->findChild<QLineEdit*>(u"fileNameEdit"_s)
+                        ->setText(sıra == 3 ? ortam->VeritabanıYolu() : klasör + u"/liste"_s);
+                    if (sıra > 1)
                         static_cast<QDialog*>(p)->accept();
                 }));
         QCOMPARE(pencereler.join(u'|'),
                  u"PDF Dosyası Olarak Kaydet|%1|Personel Listesini İçe Aktar|%1|Personel "
                  u"Listesini Dışa Aktar|%1"_s.arg(klasör));
-        QCOMPARE(ortam->gösterilen.empty() ? QString() : ortam->gösterilen[0].metin,
+        QCOMPARE(ortam->gösterilen.empty() ? QString() : ortam->gösterilen.back().metin,
                  belgeler
-                     ? QString()
+                     ? PersonelListesiniOku(ortam->VeritabanıYolu()).Sorun() + u"\r\n\r\n"_s +
+                           ortam->VeritabanıYolu()
                      : u"Personel listesi dışa aktarılamadı:\r\n\r\n"_s + klasör + u"/liste.csv"_s);
         QCOMPARE(QDir(klasör).entryList(QDir::Files).join(u' '),
                  belgeler ? u"liste.csv"_s : QString());

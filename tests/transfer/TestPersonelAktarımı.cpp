@@ -36,12 +36,6 @@ QString Csv(const QString& başlık, QChar ayraç)
     return satırlar.join(u"\r\n"_s);
 }
 
-// The parts of a workbook or a document kept in a folder beside this file, zipped.
-QByteArray Zip(const char* klasör)
-{
-    return KlasörüZiple(QFINDTESTDATA(klasör));
-}
-
 // Each row's fields as they would be stored (or only its fate), the rows apart by spaces.
 QString Satırlar(const PersonelİçeAktarımı& aktarım, bool alanlar = true)
 {
@@ -103,8 +97,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("okunan"); // the rows, or why there are none
         QFile xls(QFINDTESTDATA("Liste.xls"));
         xls.open(QIODevice::ReadOnly);
-        QTest::newRow("xlsx") << u"liste.xlsx"_s << Zip("liste.xlsx") << Okunan;
-        QTest::newRow("ods") << u"liste.ods"_s << Zip("liste.ods") << Okunan;
+        QTest::newRow("xlsx") << u"liste.xlsx"_s << KlasörüZiple(QFINDTESTDATA("liste.xlsx"))
+                              << Okunan;
+        QTest::newRow("ods") << u"liste.ods"_s << KlasörüZiple(QFINDTESTDATA("liste.ods"))
+                             << Okunan;
         QTest::newRow("xls") << u"liste.xls"_s << xls.readAll() << Okunan;
         QTest::newRow("utf-8 bom")
             << u"liste.csv"_s
@@ -128,12 +124,13 @@ private Q_SLOTS:
         const QString parola =
             u"Dosya parolayla korunuyor. Parolasını kaldırıp yeniden kaydettikten sonra deneyiniz."_s;
         QTest::newRow("metin") << u"a.xlsx"_s << QByteArray("Sicili;Adı Soyadı") << xlsx;
-        QTest::newRow("kırpık") << u"a.xlsx"_s << Zip("liste.xlsx").chopped(30) << xlsx;
+        QTest::newRow("kırpık") << u"a.xlsx"_s
+                                << KlasörüZiple(QFINDTESTDATA("liste.xlsx")).chopped(30) << xlsx;
         QTest::newRow("kırpık xml")
-            << u"a.ods"_s << Zip("kırpık.ods")
+            << u"a.ods"_s << KlasörüZiple(QFINDTESTDATA("kırpık.ods"))
             << u"Dosya bozuk ya da bir OpenDocument hesap tablosu (.ods) değil."_s;
         QTest::newRow("xls değil")
-            << u"a.xls"_s << Zip("liste.xlsx")
+            << u"a.xls"_s << KlasörüZiple(QFINDTESTDATA("liste.xlsx"))
             << u"Dosya bozuk ya da bir Excel 97-2003 çalışma kitabı (.xls) değil."_s;
         QTest::newRow("şifreli xlsx")
             << u"a.xlsx"_s
@@ -141,12 +138,13 @@ private Q_SLOTS:
                    "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1....E\0n\0c\0r\0y\0p\0t\0i\0o\0n\0I\0n\0f\0o\0",
                    40)
             << parola;
-        QTest::newRow("şifreli ods") << u"a.ods"_s << Zip("şifreli.ods") << parola;
+        QTest::newRow("şifreli ods")
+            << u"a.ods"_s << KlasörüZiple(QFINDTESTDATA("şifreli.ods")) << parola;
         QTest::newRow("tür")
             << u"a.doc"_s << QByteArray()
             << u"Bu türde bir dosya okunamıyor: bir .xlsx, .xls, .ods, .csv ya da .txt dosyası seçiniz."_s;
         QTest::newRow("çok satır")
-            << u"a.ods"_s << Zip("uzun.ods")
+            << u"a.ods"_s << KlasörüZiple(QFINDTESTDATA("uzun.ods"))
             << u"Dosyada çok fazla satır var: en çok 100.000 dolu satır okunabilir."_s;
         QTest::newRow("başlık 11. satırda")
             << u"a.csv"_s
@@ -169,21 +167,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("satırlar");
         QTest::addColumn<QString>("durumlar");
         QTest::newRow("sicil yok") << u";Ali Veli;Memur;Acil;1"_s << u"Hatalı: sicil yok"_s;
-        QTest::newRow("sicil harf")
-            << u"12a;Ali Veli;Memur;Acil;1"_s << u"Hatalı: sicil yalnızca rakamlardan oluşmalı"_s;
-        QTest::newRow("sicil büyük")
-            << u"9223372036854775808;Ali Veli;Memur;Acil;"_s << u"Hatalı: sicil çok büyük"_s;
+        QTest::newRow("sicil harfli, büyük")
+            << u"12a;Ali Veli;Memur;Acil;1\n9223372036854775808;Ali Veli;Memur;Acil;"_s
+            << u"Hatalı: sicil yalnızca rakamlardan oluşmalı Hatalı: sicil çok büyük"_s;
         QTest::newRow("kayıtlı önce") << u"0500;;;;x"_s << u"Zaten kayıtlı"_s;
         QTest::newRow("ad yok") << u"5; ;Memur;Acil;"_s << u"Hatalı: ad soyad yok"_s;
         QTest::newRow("soyad yok") << u"5;\tali ;Memur;Acil;"_s << u"Hatalı: soyad yok"_s;
         QTest::newRow("ünvan yok") << u"5;Ali Veli;;Acil;"_s << u"Hatalı: ünvan yok"_s;
         QTest::newRow("servis yok") << u"5;Ali Veli;Memur; ;"_s << u"Hatalı: servis yok"_s;
-        QTest::newRow("sıra harf")
-            << u"5;Ali Veli;Memur;Acil;1a"_s << u"Hatalı: sıra no yalnızca rakamlardan oluşmalı"_s;
-        QTest::newRow("uzun") << u"5;Ali %1;Memur;Acil;"_s.arg(QString(300, u'v'))
-                              << u"Hatalı: ad soyad çok uzun"_s;
-        QTest::newRow("denetim") << u"5;Ali Veli;Memur;Ac\x01il;"_s
-                                 << u"Hatalı: servis geçersiz karakter içeriyor"_s;
+        QTest::newRow("sıra, uzunluk, karakter")
+            << u"5;Ali Veli;Memur;Acil;1a\n6;Ali %1;Memur;Acil;\n7;Ali Veli;Memur;Ac\x01il;"_s.arg(
+                   QString(300, u'v'))
+            << u"Hatalı: sıra no yalnızca rakamlardan oluşmalı Hatalı: ad soyad çok uzun Hatalı: "
+               u"servis geçersiz karakter içeriyor"_s;
         QTest::newRow("iki kez") << u";;;;\n5;ali veli;memur;acil;\n005;;;;\n6;a b;c;d;007"_s
                                  << u"Eklenecek Hatalı: dosyada iki kez Eklenecek"_s;
     }
