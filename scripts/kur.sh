@@ -7,6 +7,7 @@ KOK="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 INSA="${TESSARO_BUILD:-$KOK/build}"
 PAKETLER=(build-essential cmake ccache qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   libgl-dev libsqlite3-dev sqlite3 libcups2-dev cups printer-driver-cups-pdf poppler-utils
+  pkg-config libzip-dev libfreexl-dev libxlsxwriter-dev
   fonts-liberation fontconfig clang-format strace)
 
 paketleri_kur() { # paketleri_kur PAKET...: installs those not yet installed

@@ -13,6 +13,7 @@ constexpr int AralıkDışında = 9;           // no such element (a printer tha
 constexpr int TürUyuşmazlığı = 13;         // a text where a number was expected
 constexpr int DosyaZatenVar = 58;          // a file that must not exist yet exists
 constexpr int YolHatası = 75;              // a file could not be written, moved or replaced
+constexpr int GeçersizDosyaBiçimi = 321;   // a file is not what its name says, or is damaged
 constexpr int NesneAyarlanmamış = 91;      // no database connection (a failed open was passed over)
 constexpr int BoşDeğer = 94;               // an empty field where a value was needed
 constexpr int DenetimDizisiÖğesiYok = 340; // no control of a control array with that index

@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 #include <cstdlib>
 
@@ -102,4 +104,10 @@ void ProgramDosyasınınKlasörünüAyarla(const QString& klasör)
 void AdresiAç(const QString& adres)
 {
     QDesktopServices::openUrl(QUrl(adres));
+}
+
+QString DosyaPenceresiKlasörü()
+{
+    const QString belgeler = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !belgeler.isEmpty() && QDir(belgeler).exists() ? belgeler : QDir::homePath();
 }

@@ -51,5 +51,10 @@ std::unique_ptr<QSettings> SistemAyarlarınıAç();
 QString ProgramDosyasınınKlasörü();
 void ProgramDosyasınınKlasörünüAyarla(const QString& klasör); // empty: the real folder again
 
+// The folder a file dialog opens in: the user's documents folder when it exists, otherwise the
+// home folder. (A dialog given a folder that is not there would open in the working folder, the
+// program's own.)
+QString DosyaPenceresiKlasörü();
+
 // Opens the address in the system's web browser; nothing is reported when it cannot.
 void AdresiAç(const QString& adres);

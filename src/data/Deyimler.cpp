@@ -109,4 +109,9 @@ QString TatilSil(const QDate& tarih)
            TarihDeğişmezi(tarih);
 }
 
+QString Siciller()
+{
+    return S("SELECT Sicili FROM PersonelBilgileriTablosu");
+}
+
 } // namespace Deyim

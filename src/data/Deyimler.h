@@ -25,5 +25,6 @@ QString PersonelGüncelle(const QString& sicil, const QString& adıSoyadı, cons
                          const QString& servisi, const QString& sıraNo, qint32 nosu); // 8
 QString TatilAralığı(const QDate& ilk, const QDate& son);                             // 9
 QString TatilSil(const QDate& tarih);                                                 // 10
+QString Siciller(); // every registry number, for the checks of a staff list's import
 
 } // namespace Deyim

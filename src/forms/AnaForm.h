@@ -85,6 +85,11 @@ private:
     // Draws the sheet of every marked entry, in list order, making each current in turn.
     ÇizimSonucu FöyleriÇiz(YazıcıNesnesi& yazıcı);
 
+    // The staff list read from a spreadsheet file, shown, and added in one transaction; the
+    // whole register written to one.
+    void PersonelListesiniİçeAktar_Click();
+    void PersonelListesiniDışaAktar_Click();
+
     bool İşaretliVarMı() const;
     std::array<QLineEdit*, 5> BilgiKutuları() const;
     void BilgiKutularınıBoşalt();

@@ -20,7 +20,6 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <memory>
 #include <vector>
 
@@ -39,6 +38,11 @@ void AnaForm::FöyMenüsünüAç(const QWidget* denetim, const QPoint& yer)
     menü->addAction(QStringLiteral("&Baskı Önizleme..."), this, &AnaForm::BaskıÖnizleme_Click);
     menü->addAction(QStringLiteral("&PDF Dosyası Olarak Kaydet..."), this,
                     &AnaForm::PdfDosyasıOlarakKaydet_Click);
+    menü->addSeparator();
+    menü->addAction(QStringLiteral("Personel Listesini İçe &Aktar..."), this,
+                    &AnaForm::PersonelListesiniİçeAktar_Click);
+    menü->addAction(QStringLiteral("Personel Listesini &Dışa Aktar..."), this,
+                    &AnaForm::PersonelListesiniDışaAktar_Click);
     menü->popup(denetim->mapToGlobal(yer));
 }
 
@@ -85,11 +89,9 @@ void AnaForm::PdfDosyasıOlarakKaydet_Click()
     Tuzak([&] {
         const QString ad = QStringLiteral("Mesai İmza Föyleri - %1 %2.pdf")
                                .arg(ui.AyKutusu->currentText(), ui.YılKutusu->Text());
-        yol = QFileDialog::getSaveFileName(
-            this, QStringLiteral("PDF Dosyası Olarak Kaydet"),
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') +
-                ad,
-            QStringLiteral("PDF dosyaları (*.pdf)"));
+        yol = QFileDialog::getSaveFileName(this, QStringLiteral("PDF Dosyası Olarak Kaydet"),
+                                           DosyaPenceresiKlasörü() + QLatin1Char('/') + ad,
+                                           QStringLiteral("PDF dosyaları (*.pdf)"));
     });
     if (yol.isEmpty())
         return;

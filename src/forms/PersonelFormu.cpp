@@ -5,8 +5,8 @@
 #include "common/Korumalar.h"
 #include "common/OrtakApilerModülü.h"
 #include "common/OrtakDeğişkenlerModülü.h"
-#include "common/TürkçeMetin.h"
 #include "data/Deyimler.h"
+#include "data/PersonelDenetimi.h"
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
 
@@ -15,8 +15,6 @@
 #include <QValidator>
 
 namespace {
-enum Kutu { Sicil, AdSoyad, Ünvan, Servis, SıraNo };
-
 // Digits only, however the text arrives (typed, pasted or dropped). A registry number must also
 // fit the 64-bit column, so that the value stored is the value typed.
 class RakamDoğrulayıcı : public QValidator
@@ -85,33 +83,22 @@ void PersonelFormu::EkleKaydetDüğmesi_Click()
 
 bool PersonelFormu::GirişGeçerli()
 {
-    auto uyar = [this](const QString& metin, QLineEdit* kutu) {
-        MesajKutusunuOrtala();
-        MesajKutusu({metin});
-        kutu->setFocus();
-        return false;
-    };
-    if (ui.SiciliKutusu->text().isEmpty())
-        return uyar(QStringLiteral("Personelin SİCİLİ'ni girmeniz gerekiyor!"), ui.SiciliKutusu);
-    bool başkasının = false;
-    Tuzak([&] { başkasının = SicilBaşkasınınMı(ui.SiciliKutusu->text()); });
+    PersonelKaydı kayıt;
+    for (size_t i = 0; i < kutular_.size(); ++i)
+        kayıt[i] = kutular_[i]->text();
+    const std::optional<Kusur> kusur = PersoneliDenetle(kayıt, [this](const QString& sicil) {
+        bool başkasının = false;
+        Tuzak([&] { başkasının = SicilBaşkasınınMı(sicil); });
+        return başkasının;
+    });
     if (ProgramBittiMi())
         return false;
-    if (başkasının)
-        return uyar(QStringLiteral("Girmeye çalıştığınız SİCİL daha önce girilmiş!\r\n\r\n"
-                                   "Lütfen, değiştirip yeniden deneyiniz."),
-                    ui.SiciliKutusu);
-    const QString adSoyad = ui.AdıSoyadıKutusu->text();
-    if (adSoyad.isEmpty())
-        return uyar(QStringLiteral("Personelin AD ve SOYADI'nı girmeniz gerekiyor!"),
-                    ui.AdıSoyadıKutusu);
-    if (adSoyad.lastIndexOf(QLatin1Char(' ')) < 0)
-        return uyar(QStringLiteral("Personelin SOYADI'nı girmeniz gerekiyor!"), ui.AdıSoyadıKutusu);
-    if (ui.ÜnvanıKutusu->text().isEmpty())
-        return uyar(QStringLiteral("Personelin ÜNVANI'nı girmeniz gerekiyor!"), ui.ÜnvanıKutusu);
-    if (ui.ServisiKutusu->text().isEmpty())
-        return uyar(QStringLiteral("Personelin SERVİSİ'ni girmeniz gerekiyor!"), ui.ServisiKutusu);
-    return true;
+    if (!kusur)
+        return true;
+    MesajKutusunuOrtala();
+    MesajKutusu({kusur->mesaj});
+    kutular_[kusur->alan]->setFocus();
+    return false;
 }
 
 // Adding, any stored row with this number is somebody else's; editing, only a row whose number
@@ -221,8 +208,6 @@ void PersonelFormu::KutuOdağıBıraktı(int i)
     EtiketiBoya(Etiket[i], palette().color(QPalette::WindowText));
 
     QLineEdit* kutu = kutular_[i];
-    if (i == AdSoyad)
-        kutu->setText(AdıSoyadıDüzelt(kutu->text()));
-    else if (i == Ünvan || i == Servis)
-        kutu->setText(ÜnvanıDüzelt(kutu->text()));
+    if (const QString düzelt = AlanıDüzelt(i, kutu->text()); düzelt != kutu->text())
+        kutu->setText(düzelt);
 }

@@ -62,3 +62,21 @@ bool PenceredeYap(const std::function<void()>& aç, const std::function<void(QWi
     aç();
     return açıldı;
 }
+
+std::size_t PencerelerdeYap(const std::function<void()>& aç,
+                            const std::vector<std::function<void(QWidget*)>>& içinde)
+{
+    std::size_t sıra = 0;
+    QTimer bakış;
+    QObject::connect(&bakış, &QTimer::timeout, [&] {
+        QWidget* pencere = QApplication::activeModalWidget();
+        if (sıra < içinde.size() && pencere && pencere->isActiveWindow() &&
+            !pencere->property("görüldü").toBool()) {
+            pencere->setProperty("görüldü", true);
+            içinde[sıra++](pencere);
+        }
+    });
+    bakış.start(10);
+    aç();
+    return sıra;
+}

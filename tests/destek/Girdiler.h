@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -21,3 +22,8 @@ void TekerleğiÇevir(QWidget* hedef, int çentik);
 // Runs aç, which is to open a modal window, and içinde inside that window once it is active; a
 // window still open after it is closed (a dialog rejected). False when no modal window opened.
 bool PenceredeYap(const std::function<void()>& aç, const std::function<void(QWidget*)>& içinde);
+
+// As PenceredeYap, for aç opening one modal window after another: içinde[i] acts in the i-th
+// once it is active, and is to close it. The number of windows acted in.
+std::size_t PencerelerdeYap(const std::function<void()>& aç,
+                            const std::vector<std::function<void(QWidget*)>>& içinde);
