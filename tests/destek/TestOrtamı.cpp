@@ -24,6 +24,9 @@ TestOrtamı::TestOrtamı(bool veritabanıYaz)
     QDir(kök_.path()).mkpath(u"program"_s);
     QDir(kök_.path()).mkpath(u"programlar"_s);
     QDir(kök_.path()).mkpath(u"ayarlar"_s);
+    QDir(kök_.path()).mkpath(u"ev"_s);
+    eskiEv_ = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(Ev()));
     qputenv("PROGRAMFILES", QFile::encodeName(ProgramDosyaları()));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, kök_.path() + u"/ayarlar"_s);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, kök_.path() + u"/ayarlar"_s);
@@ -62,11 +65,17 @@ TestOrtamı::~TestOrtamı()
     ProgramDosyasınınKlasörünüAyarla(QString());
     qunsetenv("PROGRAMFILES");
     qunsetenv("XDG_DATA_HOME");
+    qputenv("HOME", eskiEv_);
 }
 
 QString TestOrtamı::ProgramKlasörü() const
 {
     return kök_.path() + u"/program/"_s;
+}
+
+QString TestOrtamı::Ev() const
+{
+    return kök_.path() + u"/ev/"_s;
 }
 
 QString TestOrtamı::ProgramDosyaları() const

@@ -27,6 +27,7 @@ public:
 
     QString ProgramKlasörü() const;   // ends in '/'
     QString ProgramDosyaları() const; // ends in '/'
+    QString Ev() const;               // the world's home folder (HOME), ends in '/'
     QString VeritabanıYolu() const { return ProgramKlasörü() + QStringLiteral("Tsr.vtb"); }
     QString YedekYolu() const
     {
@@ -55,6 +56,7 @@ public:
 
 private:
     QTemporaryDir kök_;
+    QByteArray eskiEv_;
     std::unique_ptr<KüçükDisk> disk_;
     bool saltOkunur_ = false;
 };

@@ -29,15 +29,12 @@ private Q_SLOTS:
     void dosyaPenceresi()
     {
         QFETCH(bool, belgeler);
-        const auto geriAl = qScopeGuard([ev = qgetenv("HOME")] { qputenv("HOME", ev); });
-        const QTemporaryDir yeniEv;
-        qputenv("HOME", QFile::encodeName(yeniEv.path()));
+        Kur({u"Ali Veli"_s});
         qunsetenv("XDG_CONFIG_HOME"); // the documents folder is then looked up under HOME
-        const QString klasör = yeniEv.path() + (belgeler ? u"/Documents"_s : u""_s);
+        const QString klasör = QDir::cleanPath(ortam->Ev() + (belgeler ? u"Documents"_s : u""_s));
         QVERIFY(QDir().mkpath(klasör));
         const DosyaEngeli engel({u"chattr"_s, belgeler ? u"-i"_s : u"+i"_s, klasör},
                                 {u"chattr"_s, u"-i"_s, klasör});
-        Kur({u"Ali Veli"_s});
         ortam->Çalıştır(u"INSERT INTO KurumTablosu VALUES ('KURUM')"_s);
         Aç();
         Liste()->Kişiler().İşaretle(0, true);
