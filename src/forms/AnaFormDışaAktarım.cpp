@@ -1,5 +1,5 @@
 // The main window's way out without a print run: the marked entries' sheets as the pages of a
-// print preview or of one PDF file. Both are drawn by the same sheet code as a print run, on the
+// print preview or of one PDF file. Both are drawn by the same sheet run as a print run, on the
 // holiday set rebuilt first, and leave the marks as they are.
 
 #include "AnaForm.h"
@@ -10,7 +10,6 @@
 #include "controls/DüğmeliKutu.h"
 #include "gui/OrtakYordamlarModülü.h"
 #include "gui/YazıcıApileri.h"
-#include "İmzaFöyü.h"
 
 #include <QFileDialog>
 #include <QMenu>
@@ -18,15 +17,10 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <memory>
-#include <vector>
 
 namespace {
-// Runs of more people than this show their progress and can be cancelled.
-constexpr int İlerlemesizKişiSayısı = 36;
 // The sheet keeps clear of the paper's edge by this much on a page without printer margins.
 constexpr qreal PdfKenarMm = 5;
 constexpr int PdfÇözünürlüğü = 600;
@@ -96,7 +90,7 @@ void AnaForm::PdfDosyasıOlarakKaydet_Click()
     AyKutusu_Click();
     Tuzak([&] {
         QSaveFile dosya(yol);
-        ÇizimSonucu sonuç = ÇizimSonucu::Eksik;
+        FöyTuru::Sonuç sonuç = FöyTuru::Sonuç::Eksik;
         if (dosya.open(QIODevice::WriteOnly)) {
             QPdfWriter pdf(&dosya);
             pdf.setCreator(ProgramBaşlığı);
@@ -106,44 +100,16 @@ void AnaForm::PdfDosyasıOlarakKaydet_Click()
             pdf.setResolution(PdfÇözünürlüğü);
             SayfalıYazıcı sayfalar(&pdf);
             sonuç = FöyleriÇiz(sayfalar);
-            if (!sayfalar.Bitir() && sonuç == ÇizimSonucu::Tam)
-                sonuç = ÇizimSonucu::Eksik;
+            if (!sayfalar.Bitir() && sonuç == FöyTuru::Sonuç::Tam)
+                sonuç = FöyTuru::Sonuç::Eksik;
         }
-        if (sonuç == ÇizimSonucu::Tam && dosya.commit())
+        if (sonuç == FöyTuru::Sonuç::Tam && dosya.commit())
             return;
         dosya.cancelWriting();
-        if (sonuç == ÇizimSonucu::İptal)
+        if (sonuç == FöyTuru::Sonuç::İptal)
             return;
         MesajKutusunuOrtala();
         MesajKutusu(
             {QStringLiteral("PDF dosyası kaydedilemedi:\r\n\r\n") + yol, MesajSimgesi::Ünlem});
     });
-}
-
-AnaForm::ÇizimSonucu AnaForm::FöyleriÇiz(YazıcıNesnesi& yazıcı)
-{
-    const PersonelModeli& kişiler = ui.PersonelListesi->Kişiler();
-    std::vector<int> satırlar;
-    for (int satır = 0; satır < kişiler.rowCount(); ++satır)
-        if (kişiler.İşaretliMi(satır))
-            satırlar.push_back(satır);
-    std::unique_ptr<QProgressDialog> ilerleme;
-    if (int(satırlar.size()) > İlerlemesizKişiSayısı) {
-        ilerleme = std::make_unique<QProgressDialog>(QStringLiteral("Föyler hazırlanıyor..."),
-                                                     QStringLiteral("İptal"), 0,
-                                                     int(satırlar.size()), this);
-        ilerleme->setWindowModality(Qt::WindowModal);
-        ilerleme->setMinimumDuration(0);
-    }
-    ÇizimSonucu sonuç = ÇizimSonucu::Tam;
-    for (std::size_t i = 0; i < satırlar.size(); ++i) {
-        if (ilerleme) {
-            ilerleme->setValue(int(i));
-            if (ilerleme->wasCanceled())
-                return ÇizimSonucu::İptal;
-        }
-        if (!KişiyiGöster(satırlar[i]) || !İmzaFöyü(yazıcı, GeçerliFöyBilgileri()).Yazdır())
-            sonuç = ÇizimSonucu::Eksik;
-    }
-    return sonuç;
 }
