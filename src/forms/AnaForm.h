@@ -15,6 +15,7 @@
 #include <vector>
 
 class QLineEdit;
+class QPageLayout;
 class QPoint;
 class QPrinter;
 class YazıcıNesnesi;
@@ -84,7 +85,10 @@ private:
     void BaskıÖnizleme_Click();
     void PdfDosyasıOlarakKaydet_Click();
     void ÖnizlemeyiÇiz(QPrinter* yazıcı);
-    // The sheet run of the preview and the PDF file: every mark kept.
+    // The marked entries' sheets into the PDF file yol, whole or not at all.
+    void PdfYaz(const QString& yol, const QPageLayout& sayfa);
+    // The sheet run of the preview and the PDF file: every mark kept, and the entry current
+    // before is current again after.
     FöyTuru::Sonuç FöyleriÇiz(YazıcıNesnesi& yazıcı);
 
     bool İşaretliVarMı() const;

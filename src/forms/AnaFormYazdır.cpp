@@ -82,9 +82,13 @@ FöyTuru AnaForm::Föyler()
         [this](YazıcıNesnesi& yazıcı) { return Yazdır(yazıcı); });
 }
 
+// An export does not move the user's place.
 FöyTuru::Sonuç AnaForm::FöyleriÇiz(YazıcıNesnesi& yazıcı)
 {
-    return Föyler().Çalıştır(yazıcı, FöyTuru::İşaretler::Koru, this);
+    const int güncel = ui.PersonelListesi->currentRow();
+    const FöyTuru::Sonuç sonuç = Föyler().Çalıştır(yazıcı, FöyTuru::İşaretler::Koru, this);
+    Tuzak([&] { KişiyiGöster(güncel); });
+    return sonuç;
 }
 
 FöyBilgileri AnaForm::GeçerliFöyBilgileri() const

@@ -8,6 +8,7 @@
 #include "destek/PdfMetni.h"
 #include "gui/YazıcıApileri.h"
 
+#include <QtPrintSupport>
 #include <QtWidgets>
 #include <cups/ipp.h>
 
@@ -79,7 +80,7 @@ private Q_SLOTS:
     }
 
     // Each row chooses B first, on one spooler; the next press offers the choice again, without
-    // a removed printer, and prints on A.
+    // a removed printer, and prints on A. A refusal is told when printed from the preview.
     void basilmayanIsIsaretleriKorur_data()
     {
         QTest::addColumn<QString>("olay");
@@ -105,15 +106,19 @@ private Q_SLOTS:
                 QVERIFY2(sunucu->Komut(u"lpadmin"_s, {u"-x"_s, b}), "lpadmin -x");
             Tamam(seçme);
         });
+        if (olay == u"ret"_s)
+            QVERIFY(PenceredeYap(
+                [this] { MenüdenSeç(D<QPushButton>("YazdırDüğmesi")); },
+                [](QWidget* önizleme) { önizleme->findChild<QPrintPreviewWidget*>()->print(); }));
         sunucu->Komut(u"cupsaccept"_s, {b});
         QVERIFY(!ortam->bitişKodu);
         QVERIFY(!YazıcıSeçimiİptal);
         QVERIFY(D<QPushButton>("YazdırDüğmesi")->isEnabled());
-        QCOMPARE(ortam->gösterilen.size(), size_t(kaldır));
-        if (kaldır) {
+        QCOMPARE(ortam->gösterilen.size(), size_t(olay != u"Esc"_s));
+        if (olay != u"Esc"_s) // the printer gone, or the refusal in the preview
+            QVERIFY(ortam->gösterilen[0].metin.contains(kaldır ? b : u"yazdırılamadı!"_s));
+        if (kaldır)
             QCOMPARE(ortam->gösterilen[0].başlık, u"Yazıcı bulunamadı!"_s);
-            QVERIFY(ortam->gösterilen[0].metin.contains(b));
-        }
         QVERIFY(kaldır || sunucu->İşleriBekle(b, 0).size() == öncekiB);
         QCOMPARE(sunucu->İşleriBekle(a, 0).size(), öncekiA);
         QVERIFY(İşaretli(0));
