@@ -40,16 +40,22 @@ bool İmzaFöyü::Yazdır()
     float AltBoşluk = 0;
     float AltKenar = 0;
     float TabloÜstü = 0;
+    qint16 yıl = 0;
     QString başlık;
     y.HataKaydınıSıfırla();
     y.BelgeAdınıAyarla(bilgiler_.adıSoyadı + QStringLiteral(" - Mesai İmza Föyü"));
 
-    Tuzak([&] {
-        TabloKümesi süreler = Veritabanı.TabloAç(QStringLiteral("MesaiSüreleriTablosu"));
-        haftaİçi = KısaTamsayı(süreler.Alan(QStringLiteral("HaftaIciSuresi")));
-        haftaSonu = KısaTamsayı(süreler.Alan(QStringLiteral("HaftaSonuSuresi")));
-        süreler.Kapat();
-    });
+    // A sheet is drawn only from hours and a period that could be read.
+    const bool okundu =
+        Tuzak([&] {
+            TabloKümesi süreler = Veritabanı.TabloAç(QStringLiteral("MesaiSüreleriTablosu"));
+            haftaİçi = KısaTamsayı(süreler.Alan(QStringLiteral("HaftaIciSuresi")));
+            haftaSonu = KısaTamsayı(süreler.Alan(QStringLiteral("HaftaSonuSuresi")));
+            süreler.Kapat();
+        }) &&
+        Tuzak([&] { yıl = KısaTamsayı(bilgiler_.tarihYılı); });
+    if (!okundu)
+        return false;
     // The printer object measures in millimetres; the pen is the one setting a sheet makes.
     Tuzak([&] { y.KalemGenişliğiniAyarla(3); });
     Tuzak([&] {
@@ -125,7 +131,7 @@ bool İmzaFöyü::Yazdır()
         const float cy = y.Y();
         y.DoluDikdörtgen(SolKenar, cy + 2, SağKenar, cy + 2);
     });
-    GünSatırlarıYaz();
+    GünSatırlarıYaz(yıl);
     // The column lines run down to the frame's bottom however many days the month has.
     Tuzak([&] {
         const float x1 = SolKenar + TarihSütunuGenişliği;
@@ -190,11 +196,9 @@ void İmzaFöyü::BilgiSatırıYaz(const QString& etiket, const QString& değer)
     });
 }
 
-void İmzaFöyü::GünSatırlarıYaz()
+void İmzaFöyü::GünSatırlarıYaz(qint16 yıl)
 {
     YazıcıNesnesi& y = yazıcı_;
-    qint16 yıl = 0;
-    Tuzak([&] { yıl = KısaTamsayı(bilgiler_.tarihYılı); });
     const float x1 = SolKenar + TarihSütunuGenişliği;
     for (int gün = 1; gün <= 31; ++gün) {
         // Day 31 of a shorter month rolls into the next one, which ends the table.

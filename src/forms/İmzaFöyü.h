@@ -32,7 +32,8 @@ public:
     İmzaFöyü(YazıcıNesnesi& yazıcı, FöyBilgileri bilgiler);
 
     // Draws the sheet and ends the document. Each step traps its errors; a printer failure
-    // is dropped silently, and the result then is false: the page did not come out whole.
+    // is dropped silently, and the result then is false: the page did not come out whole. A
+    // sheet whose working hours or year could not be read is not drawn at all, and is false.
     bool Yazdır();
 
 private:
@@ -40,7 +41,7 @@ private:
     // whose bottom is at altKenar.
     void YazıBoyutunuSeç(float altKenar);
     void BilgiSatırıYaz(const QString& etiket, const QString& değer);
-    void GünSatırlarıYaz();
+    void GünSatırlarıYaz(qint16 yıl);
     // Where metin begins when centred in a signature column that begins at x.
     float Ortası(float x, const QString& metin);
 

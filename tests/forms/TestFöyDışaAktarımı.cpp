@@ -95,8 +95,8 @@ private Q_SLOTS:
     }
 
     // An export that cannot be made whole leaves no file: the print button's two checks with
-    // their messages and focus; a folder that refuses the file with the export's; a long run
-    // cancelled in a file printed from the preview.
+    // their messages and focus; a folder that refuses the file and unreadable hours (after their
+    // own message) with the export's; a long run cancelled in a file printed from the preview.
     void yapilmayanDisaAktarim_data()
     {
         QTest::addColumn<QString>("mesaj"); // the last one shown; none: the export's failure
@@ -106,6 +106,7 @@ private Q_SLOTS:
         QTest::newRow("kurum adı yok")
             << u"Lütfen, \"Kurum Adı\" giriniz!"_s << u"KurumAdıGirişiDüğmesi"_s;
         QTest::newRow("kapalı klasör") << QString() << QString();
+        QTest::newRow("saatler okunamıyor") << QString() << QString();
         QTest::newRow("önizlemede iptal") << QString() << QString();
     }
     void yapilmayanDisaAktarim()
@@ -113,7 +114,7 @@ private Q_SLOTS:
         QFETCH(QString, mesaj);
         QFETCH(QString, odak);
         const QString durum = QString::fromUtf8(QTest::currentDataTag());
-        const int mesajlar = durum != u"önizlemede iptal";
+        const int mesajlar = durum == u"saatler okunamıyor" ? 2 : durum != u"önizlemede iptal";
         Hazırla(40, durum != u"kimse işaretli değil", durum != u"kurum adı yok");
         const QTemporaryDir klasör;
         const QString yol = klasör.filePath(u"föyler.pdf"_s);
@@ -121,6 +122,8 @@ private Q_SLOTS:
             {u"chattr"_s, durum == u"kapalı klasör" ? u"+i"_s : u"-i"_s, klasör.path()},
             {u"chattr"_s, u"-i"_s, klasör.path()});
         QVERIFY(engel.Kurulu());
+        if (durum == u"saatler okunamıyor")
+            ortam->Çalıştır(u"DELETE * FROM MesaiSüreleriTablosu"_s);
         if (!odak.isEmpty())
             Menüden(Liste(), durum == u"kurum adı yok", {});
         else if (durum == u"önizlemede iptal")
