@@ -1,5 +1,6 @@
 #pragma once
-// One "MESAİ İMZA FÖYÜ" page: a framed sheet with the centred title, the person block, the
+// One "MESAİ İMZA FÖYÜ" page: a framed sheet with the centred title (a line for each line of
+// the institution name, the last one followed by the month and the year), the person block, the
 // weekday and weekend hours beside it, and a ruled table of one row per day of the month.
 // Yazdır draws it on a printer object, in millimetres from the top-left corner of the
 // printable area, and ends the print document. The working hours are read from the database
@@ -37,9 +38,9 @@ public:
     bool Yazdır();
 
 private:
-    // The default size of the font, or a smaller one when 31 day rows would run past a frame
-    // whose bottom is at altKenar.
-    void YazıBoyutunuSeç(float altKenar);
+    // The default size of the font, or a smaller one when 31 day rows below a title of
+    // başlıkSatırları lines would run past a frame whose bottom is at altKenar.
+    void YazıBoyutunuSeç(float altKenar, int başlıkSatırları);
     void BilgiSatırıYaz(const QString& etiket, const QString& değer);
     void GünSatırlarıYaz(qint16 yıl);
     // Where metin begins when centred in a signature column that begins at x.
