@@ -133,8 +133,7 @@ private Q_SLOTS:
         QVERIFY(!İşaretli(2));
     }
 
-    // A long run shows its progress and stops where it is cancelled, here at the third sheet. The
-    // window activated again meanwhile (the user switching windows and back) runs nothing again.
+    // A long run stops where it is cancelled (the third sheet); a second activation starts none.
     void uzunBaskiIptalEdilir()
     {
         Hazırla(QStringList(40, u"Kişi"_s));

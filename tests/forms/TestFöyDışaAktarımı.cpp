@@ -94,9 +94,9 @@ private Q_SLOTS:
         QVERIFY(D<QLineEdit>("AdıSoyadıKutusu")->text().isEmpty());
     }
 
-    // An export that cannot be made whole leaves no file: the print button's two checks with
-    // their messages and focus; a folder that refuses the file and unreadable hours (after their
-    // own message) with the export's; a long run cancelled in a file printed from the preview.
+    // No file when an export cannot be made whole: the print button's two checks (marks cleared
+    // by "Seçimi Temizle", no institution name) with their messages and focus; a folder refusing
+    // the file, unreadable hours (after their message), a run cancelled in the preview's file.
     void yapilmayanDisaAktarim_data()
     {
         QTest::addColumn<QString>("mesaj"); // the last one shown; none: the export's failure
@@ -115,7 +115,9 @@ private Q_SLOTS:
         QFETCH(QString, odak);
         const QString durum = QString::fromUtf8(QTest::currentDataTag());
         const int mesajlar = durum == u"saatler okunamıyor" ? 2 : durum != u"önizlemede iptal";
-        Hazırla(40, durum != u"kimse işaretli değil", durum != u"kurum adı yok");
+        Hazırla(durum == u"önizlemede iptal" ? 40 : 2, 1, durum != u"kurum adı yok");
+        if (durum == u"kimse işaretli değil")
+            QTest::mouseClick(D<QPushButton>("SeçimiTemizleDüğmesi"), Qt::LeftButton);
         const QTemporaryDir klasör;
         const QString yol = klasör.filePath(u"föyler.pdf"_s);
         const DosyaEngeli engel(
