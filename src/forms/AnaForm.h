@@ -6,6 +6,7 @@
 // The staff list's entries carry the person's Nosu; an entry's mark is its check state, and the
 // current entry (at most one) is the person shown in the five boxes.
 
+#include "FöyTuru.h"
 #include "ui_AnaForm.h"
 
 #include <QDate>
@@ -14,6 +15,7 @@
 #include <vector>
 
 class QLineEdit;
+class QPageLayout;
 class QPoint;
 class QPrinter;
 class YazıcıNesnesi;
@@ -31,8 +33,8 @@ public:
     void Yükle();
     // Refills the department chooser: "Tümü" and the departments; nothing is selected.
     void ServisleriYükle();
-    // Prints one sheet for the current person; false when the sheet could not be printed.
-    bool Yazdır();
+    // Prints one sheet for the current person on yazıcı; false when it did not come out whole.
+    bool Yazdır(YazıcıNesnesi& yazıcı);
     // Makes the staff list's entry at satır current, marks untouched, and shows its record;
     // false when the record could not be read (the five boxes are then empty).
     bool KişiyiGöster(int satır);
@@ -70,6 +72,8 @@ private:
     void YazdırDüğmesi_Click();
     // Printer choice, holiday rebuild and the print run over the marked entries.
     void YazdırmaİşiniBaşlat();
+    // The sheet run over this window's list, each entry made current in turn.
+    FöyTuru Föyler();
     // The print button's checks before anything goes out: someone marked, an institution name.
     bool FöyHazırMı();
     // The sheet of the current entry as the window shows it.
@@ -81,9 +85,11 @@ private:
     void BaskıÖnizleme_Click();
     void PdfDosyasıOlarakKaydet_Click();
     void ÖnizlemeyiÇiz(QPrinter* yazıcı);
-    enum class ÇizimSonucu { Tam, Eksik, İptal };
-    // Draws the sheet of every marked entry, in list order, making each current in turn.
-    ÇizimSonucu FöyleriÇiz(YazıcıNesnesi& yazıcı);
+    // The marked entries' sheets into the PDF file yol, whole or not at all.
+    void PdfYaz(const QString& yol, const QPageLayout& sayfa);
+    // The sheet run of the preview and the PDF file: every mark kept, and the entry current
+    // before is current again after.
+    FöyTuru::Sonuç FöyleriÇiz(YazıcıNesnesi& yazıcı);
 
     // The staff list read from a spreadsheet file, shown, and added in one transaction; the
     // whole register written to one.

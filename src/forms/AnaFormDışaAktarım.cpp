@@ -1,6 +1,6 @@
 // The main window's way out without a print run: the marked entries' sheets as the pages of a
-// print preview or of one PDF file. Both are drawn by the same sheet code as a print run, on the
-// holiday set rebuilt first, and leave the marks as they are.
+// print preview or of one PDF file. Both are drawn by the same sheet run as a print run, on the
+// holiday set rebuilt first, and leave the marks and the current entry as they are.
 
 #include "AnaForm.h"
 #include "common/Korumalar.h"
@@ -10,7 +10,6 @@
 #include "controls/DüğmeliKutu.h"
 #include "gui/OrtakYordamlarModülü.h"
 #include "gui/YazıcıApileri.h"
-#include "İmzaFöyü.h"
 
 #include <QFileDialog>
 #include <QMenu>
@@ -18,14 +17,13 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QSaveFile>
-#include <memory>
-#include <vector>
+#include <QScreen>
+#include <QStyle>
 
 namespace {
-// Runs of more people than this show their progress and can be cancelled.
-constexpr int İlerlemesizKişiSayısı = 36;
+// The preview takes this share of the screen's width and height.
+constexpr qreal ÖnizlemePayı = 0.9;
 // The sheet keeps clear of the paper's edge by this much on a page without printer margins.
 constexpr qreal PdfKenarMm = 5;
 constexpr int PdfÇözünürlüğü = 600;
@@ -59,28 +57,39 @@ void AnaForm::BaskıÖnizleme_Click()
             yazıcı.setPageSize(QPageSize(QPageSize::A4));
         QPrintPreviewDialog önizleme(&yazıcı, this);
         önizleme.setWindowTitle(QStringLiteral("Baskı Önizleme"));
+        // Most of the screen; the preview fits one whole page to the window.
+        const QRect alan = screen()->availableGeometry();
+        önizleme.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                                 alan.size() * ÖnizlemePayı, alan));
         connect(&önizleme, &QPrintPreviewDialog::paintRequested, this, &AnaForm::ÖnizlemeyiÇiz);
         önizleme.exec();
     });
 }
 
-// The preview's pages are one document; printing from the preview sends one job per person, as
-// a print run does, and a file chosen there holds every page.
+// The preview's pages are one document. Printing from the preview sends one job per person, as
+// a print run does, and tells when a sheet did not come out whole; a file chosen there is written
+// as "PDF Dosyası Olarak Kaydet" writes one.
 void AnaForm::ÖnizlemeyiÇiz(QPrinter* yazıcı)
 {
     AyKutusu_Click();
-    const bool sayfalı = yazıcı->paintEngine()->type() == QPaintEngine::Picture ||
-                         yazıcı->outputFormat() == QPrinter::PdfFormat;
-    if (sayfalı) {
+    if (yazıcı->paintEngine()->type() == QPaintEngine::Picture) {
         SayfalıYazıcı sayfalar(yazıcı);
         FöyleriÇiz(sayfalar);
         sayfalar.Bitir();
-    } else {
-        FöyleriÇiz(*YazıcıNesnesiOluştur(yazıcı));
+        return;
     }
+    if (yazıcı->outputFormat() == QPrinter::PdfFormat) {
+        PdfYaz(yazıcı->outputFileName(), yazıcı->pageLayout());
+        return;
+    }
+    if (FöyleriÇiz(*YazıcıNesnesiOluştur(yazıcı)) != FöyTuru::Sonuç::Eksik)
+        return;
+    MesajKutusunuOrtala();
+    MesajKutusu({QStringLiteral("Mesai cetvellerinin bir kısmı yazdırılamadı!\r\n\r\n"
+                                "Lütfen, yazıcıyı kontrol edip tekrar deneyiniz."),
+                 MesajSimgesi::Ünlem});
 }
 
-// The file is written beside its place and takes it only once every page came out whole.
 void AnaForm::PdfDosyasıOlarakKaydet_Click()
 {
     if (!FöyHazırMı())
@@ -96,56 +105,35 @@ void AnaForm::PdfDosyasıOlarakKaydet_Click()
     if (yol.isEmpty())
         return;
     AyKutusu_Click();
+    PdfYaz(yol, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                            QMarginsF(PdfKenarMm, PdfKenarMm, PdfKenarMm, PdfKenarMm),
+                            QPageLayout::Millimeter));
+}
+
+// The file is written beside its place and takes it only once every page came out whole; a run
+// called off leaves the file as it was.
+void AnaForm::PdfYaz(const QString& yol, const QPageLayout& sayfa)
+{
     Tuzak([&] {
         QSaveFile dosya(yol);
-        ÇizimSonucu sonuç = ÇizimSonucu::Eksik;
+        FöyTuru::Sonuç sonuç = FöyTuru::Sonuç::Eksik;
         if (dosya.open(QIODevice::WriteOnly)) {
             QPdfWriter pdf(&dosya);
             pdf.setCreator(ProgramBaşlığı);
-            pdf.setPageSize(QPageSize(QPageSize::A4));
-            pdf.setPageMargins(QMarginsF(PdfKenarMm, PdfKenarMm, PdfKenarMm, PdfKenarMm),
-                               QPageLayout::Millimeter);
+            pdf.setPageLayout(sayfa);
             pdf.setResolution(PdfÇözünürlüğü);
             SayfalıYazıcı sayfalar(&pdf);
             sonuç = FöyleriÇiz(sayfalar);
-            if (!sayfalar.Bitir() && sonuç == ÇizimSonucu::Tam)
-                sonuç = ÇizimSonucu::Eksik;
+            if (!sayfalar.Bitir() && sonuç == FöyTuru::Sonuç::Tam)
+                sonuç = FöyTuru::Sonuç::Eksik;
         }
-        if (sonuç == ÇizimSonucu::Tam && dosya.commit())
+        if (sonuç == FöyTuru::Sonuç::Tam && dosya.commit())
             return;
         dosya.cancelWriting();
-        if (sonuç == ÇizimSonucu::İptal)
+        if (sonuç == FöyTuru::Sonuç::İptal)
             return;
         MesajKutusunuOrtala();
         MesajKutusu(
             {QStringLiteral("PDF dosyası kaydedilemedi:\r\n\r\n") + yol, MesajSimgesi::Ünlem});
     });
-}
-
-AnaForm::ÇizimSonucu AnaForm::FöyleriÇiz(YazıcıNesnesi& yazıcı)
-{
-    const PersonelModeli& kişiler = ui.PersonelListesi->Kişiler();
-    std::vector<int> satırlar;
-    for (int satır = 0; satır < kişiler.rowCount(); ++satır)
-        if (kişiler.İşaretliMi(satır))
-            satırlar.push_back(satır);
-    std::unique_ptr<QProgressDialog> ilerleme;
-    if (int(satırlar.size()) > İlerlemesizKişiSayısı) {
-        ilerleme = std::make_unique<QProgressDialog>(QStringLiteral("Föyler hazırlanıyor..."),
-                                                     QStringLiteral("İptal"), 0,
-                                                     int(satırlar.size()), this);
-        ilerleme->setWindowModality(Qt::WindowModal);
-        ilerleme->setMinimumDuration(0);
-    }
-    ÇizimSonucu sonuç = ÇizimSonucu::Tam;
-    for (std::size_t i = 0; i < satırlar.size(); ++i) {
-        if (ilerleme) {
-            ilerleme->setValue(int(i));
-            if (ilerleme->wasCanceled())
-                return ÇizimSonucu::İptal;
-        }
-        if (!KişiyiGöster(satırlar[i]) || !İmzaFöyü(yazıcı, GeçerliFöyBilgileri()).Yazdır())
-            sonuç = ÇizimSonucu::Eksik;
-    }
-    return sonuç;
 }

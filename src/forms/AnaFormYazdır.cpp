@@ -1,5 +1,5 @@
 // The main window's marks and its print run: marking all or none, the print button's checks,
-// the printer choice and the run over the marked entries, one sheet each.
+// the printer choice, and the sheet run that the print run, the preview and the PDF file share.
 
 #include "AnaForm.h"
 #include "YazdırFormu.h"
@@ -9,7 +9,6 @@
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "controls/DüğmeliKutu.h"
 #include "gui/OrtakYordamlarModülü.h"
-#include "gui/YazıcıApileri.h"
 #include "İmzaFöyü.h"
 
 void AnaForm::ListeyiSeçDüğmesi_Click()
@@ -71,9 +70,25 @@ bool AnaForm::FöyHazırMı()
     return hazır;
 }
 
-bool AnaForm::Yazdır()
+bool AnaForm::Yazdır(YazıcıNesnesi& yazıcı)
 {
-    return İmzaFöyü(GeçerliYazıcı(), GeçerliFöyBilgileri()).Yazdır();
+    return İmzaFöyü(yazıcı, GeçerliFöyBilgileri()).Yazdır();
+}
+
+FöyTuru AnaForm::Föyler()
+{
+    return FöyTuru(
+        ui.PersonelListesi->Kişiler(), [this](int satır) { return KişiyiGöster(satır); },
+        [this](YazıcıNesnesi& yazıcı) { return Yazdır(yazıcı); });
+}
+
+// An export does not move the user's place.
+FöyTuru::Sonuç AnaForm::FöyleriÇiz(YazıcıNesnesi& yazıcı)
+{
+    const int güncel = ui.PersonelListesi->currentRow();
+    const FöyTuru::Sonuç sonuç = Föyler().Çalıştır(yazıcı, FöyTuru::İşaretler::Koru, this);
+    Tuzak([&] { KişiyiGöster(güncel); });
+    return sonuç;
 }
 
 FöyBilgileri AnaForm::GeçerliFöyBilgileri() const
@@ -108,9 +123,8 @@ void AnaForm::YazdırmaİşiniBaşlat()
     AyKutusu_Click();
     Tuzak([this] { ui.YazdırDüğmesi->setEnabled(false); });
     Tuzak([this] {
-        YazdırFormu ilerleme(
-            ui.PersonelListesi->Kişiler(), [this](int satır) { return KişiyiGöster(satır); },
-            [this] { return Yazdır(); }, this);
+        FöyTuru tur = Föyler();
+        YazdırFormu ilerleme(tur, this);
         ilerleme.exec();
     });
     Tuzak([this] { ui.YazdırDüğmesi->setEnabled(true); });

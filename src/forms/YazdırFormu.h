@@ -1,26 +1,21 @@
 #pragma once
-// "Yazdırılıyor...": shown while a print run goes on; its activation performs the run. For
-// every marked (checked) entry of the list, in list order, the entry is made current without
-// touching any mark, its sheet is printed, and the entry is unmarked once the sheet came out
-// whole. An entry whose record could not be read is neither printed nor unmarked, and one whose
-// sheet the printer failed keeps its mark. Then the window closes.
+// "Yazdırılıyor...": shown while a print run goes on; its first activation performs the run on
+// the current printer, and a later one (a message box closing, the user switching windows and
+// back) starts nothing. Whoever came out whole is unmarked; an entry whose record could not be
+// read, or whose sheet the printer failed, keeps its mark. Then the window closes.
 
 #include "ui_YazdırFormu.h"
 
 #include <QDialog>
-#include <functional>
 
-class PersonelModeli;
+class FöyTuru;
 
 // No Q_OBJECT: the class adds no signals, slots or properties, and moc misreads some class
 // names with the letters ı and İ.
 class YazdırFormu : public QDialog
 {
 public:
-    // güncelYap makes an entry current and answers whether its record was read; yazdır prints
-    // the sheet of the current entry and answers whether it came out whole.
-    YazdırFormu(PersonelModeli& kişiler, std::function<bool(int)> güncelYap,
-                std::function<bool()> yazdır, QWidget* üst = nullptr);
+    explicit YazdırFormu(FöyTuru& tur, QWidget* üst = nullptr);
 
 protected:
     bool event(QEvent* olay) override;
@@ -29,8 +24,6 @@ private:
     void Form_Activate();
 
     Ui::YazdırFormu ui;
-    PersonelModeli& kişiler_;
-    std::function<bool(int)> güncelYap_;
-    std::function<bool()> yazdır_;
+    FöyTuru& tur_;
     bool çalıştı_ = false;
 };

@@ -16,9 +16,9 @@ const QString TatilMetni = QStringLiteral("TATİL");
 
 // From the top of the printable area to the lower edge of the 31st row's bar the sheet takes
 // 19.8 mm of spacing down to the first row and 4.1 mm in each row, besides the line height
-// of the title, the five person lines, the header and every row.
+// of every title line, the five person lines, the header and every row.
 constexpr float SabitAralıklar = 19.8f + 31 * 4.1f;
-constexpr int SatırSayısı = 7 + 31;
+constexpr int BaşlıksızSatırSayısı = 6 + 31;
 // A smaller font leaves this much between the last row's bar and the frame's bottom.
 constexpr float AltPay = 1;
 constexpr qreal EnKüçükPunto = 1;
@@ -40,15 +40,29 @@ bool İmzaFöyü::Yazdır()
     float AltBoşluk = 0;
     float AltKenar = 0;
     float TabloÜstü = 0;
-    QString başlık;
+    qint16 yıl = 0;
+    QStringList başlık;
     y.HataKaydınıSıfırla();
     y.BelgeAdınıAyarla(bilgiler_.adıSoyadı + QStringLiteral(" - Mesai İmza Föyü"));
 
+    // A sheet is drawn only from hours and a period that could be read.
+    const bool okundu =
+        Tuzak([&] {
+            TabloKümesi süreler = Veritabanı.TabloAç(QStringLiteral("MesaiSüreleriTablosu"));
+            haftaİçi = KısaTamsayı(süreler.Alan(QStringLiteral("HaftaIciSuresi")));
+            haftaSonu = KısaTamsayı(süreler.Alan(QStringLiteral("HaftaSonuSuresi")));
+            süreler.Kapat();
+        }) &&
+        Tuzak([&] { yıl = KısaTamsayı(bilgiler_.tarihYılı); });
+    if (!okundu)
+        return false;
+    // Each line of the institution name is a line of the title; the last one carries the rest.
     Tuzak([&] {
-        TabloKümesi süreler = Veritabanı.TabloAç(QStringLiteral("MesaiSüreleriTablosu"));
-        haftaİçi = KısaTamsayı(süreler.Alan(QStringLiteral("HaftaIciSuresi")));
-        haftaSonu = KısaTamsayı(süreler.Alan(QStringLiteral("HaftaSonuSuresi")));
-        süreler.Kapat();
+        başlık = QString(bilgiler_.kurumAdı)
+                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                     .split(QLatin1Char('\n'));
+        başlık.last() += QStringLiteral(" MESAİ İMZA FÖYÜ - ") + bilgiler_.ayAdı +
+                         QLatin1Char(' ') + QString::number(bilgiler_.başlıkYılı);
     });
     // The printer object measures in millimetres; the pen is the one setting a sheet makes.
     Tuzak([&] { y.KalemGenişliğiniAyarla(3); });
@@ -60,7 +74,7 @@ bool İmzaFöyü::Yazdır()
         SağKenar = y.Genişlik() - (SağBoşluk + SolKenar);
         AltKenar = y.Yükseklik() - (AltBoşluk + ÜstKenar);
     });
-    Tuzak([&] { YazıBoyutunuSeç(AltKenar); });
+    Tuzak([&] { YazıBoyutunuSeç(AltKenar, int(başlık.size())); });
     // The frame: four rectangles without height or width, each from where the last ended.
     Tuzak([&] {
         y.DoluDikdörtgen(SolKenar, ÜstKenar, SağKenar, ÜstKenar);
@@ -68,20 +82,16 @@ bool İmzaFöyü::Yazdır()
         y.DoluDikdörtgen(SolKenar, AltKenar);
         y.DoluDikdörtgen(SolKenar, ÜstKenar);
     });
-    Tuzak([&] {
-        başlık = bilgiler_.kurumAdı + QStringLiteral(" MESAİ İMZA FÖYÜ - ") + bilgiler_.ayAdı +
-                 QLatin1Char(' ') + QString::number(bilgiler_.başlıkYılı);
-    });
-    // Centred on the whole printable width, measured before bold is switched on.
-    Tuzak([&] {
-        y.XAyarla((y.Genişlik() - y.MetinGenişliği(başlık)) / 2);
-        y.YAyarla(ÜstKenar * 1.8f);
-    });
-    Tuzak([&] {
-        y.KalınYazı(true);
-        y.SatırYaz(başlık);
-        y.KalınYazı(false);
-    });
+    // Each line centred on the whole printable width, measured before bold is switched on.
+    Tuzak([&] { y.YAyarla(ÜstKenar * 1.8f); });
+    for (const QString& satır : başlık) {
+        Tuzak([&] { y.XAyarla((y.Genişlik() - y.MetinGenişliği(satır)) / 2); });
+        Tuzak([&] {
+            y.KalınYazı(true);
+            y.SatırYaz(satır);
+            y.KalınYazı(false);
+        });
+    }
     Tuzak([&] { y.YAyarla(y.Y() + 1.8f); });
     Tuzak([&] {
         const float cy = y.Y();
@@ -125,7 +135,7 @@ bool İmzaFöyü::Yazdır()
         const float cy = y.Y();
         y.DoluDikdörtgen(SolKenar, cy + 2, SağKenar, cy + 2);
     });
-    GünSatırlarıYaz();
+    GünSatırlarıYaz(yıl);
     // The column lines run down to the frame's bottom however many days the month has.
     Tuzak([&] {
         const float x1 = SolKenar + TarihSütunuGenişliği;
@@ -133,8 +143,9 @@ bool İmzaFöyü::Yazdır()
         y.Çizgi(x1 + SütunGenişliği, TabloÜstü, x1 + SütunGenişliği, AltKenar);
         y.Çizgi(x1 + 2 * SütunGenişliği, TabloÜstü, x1 + 2 * SütunGenişliği, AltKenar);
     });
+    // Beside the person block, which every further title line moves down.
     const auto saatSatırı = [&](float cy, const QString& etiket, qint16 saat) {
-        y.YAyarla(cy);
+        y.YAyarla(cy + float(başlık.size() - 1) * y.SatırYüksekliği());
         y.XAyarla(155);
         y.KalınYazı(true);
         y.Yaz(etiket);
@@ -153,16 +164,17 @@ bool İmzaFöyü::Yazdır()
     return !y.YazıcıHatasıOlduMu();
 }
 
-void İmzaFöyü::YazıBoyutunuSeç(float altKenar)
+void İmzaFöyü::YazıBoyutunuSeç(float altKenar, int başlıkSatırları)
 {
     YazıcıNesnesi& y = yazıcı_;
+    const int satırlar = BaşlıksızSatırSayısı + başlıkSatırları;
     qreal punto = YazıcıNesnesi::VarsayılanYazıTipi().pointSizeF();
     y.YazıBoyutunuAyarla(punto);
-    if (y.SatırYüksekliği() <= (altKenar - SabitAralıklar) / SatırSayısı)
+    if (y.SatırYüksekliği() <= (altKenar - SabitAralıklar) / satırlar)
         return;
     // The line height does not follow the size exactly: every size tried is measured, and
     // the next one is smaller by at least 0.05 pt until the rows fit.
-    const float enBüyük = (altKenar - AltPay - SabitAralıklar) / SatırSayısı;
+    const float enBüyük = (altKenar - AltPay - SabitAralıklar) / satırlar;
     for (float h = y.SatırYüksekliği(); h > enBüyük && punto > EnKüçükPunto;
          h = y.SatırYüksekliği()) {
         punto = std::max(EnKüçükPunto, std::min(punto * enBüyük / h, punto - 0.05));
@@ -190,11 +202,9 @@ void İmzaFöyü::BilgiSatırıYaz(const QString& etiket, const QString& değer)
     });
 }
 
-void İmzaFöyü::GünSatırlarıYaz()
+void İmzaFöyü::GünSatırlarıYaz(qint16 yıl)
 {
     YazıcıNesnesi& y = yazıcı_;
-    qint16 yıl = 0;
-    Tuzak([&] { yıl = KısaTamsayı(bilgiler_.tarihYılı); });
     const float x1 = SolKenar + TarihSütunuGenişliği;
     for (int gün = 1; gün <= 31; ++gün) {
         // Day 31 of a shorter month rolls into the next one, which ends the table.

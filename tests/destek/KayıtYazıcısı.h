@@ -4,7 +4,6 @@
 
 #include "common/YazıcıNesnesi.h"
 
-#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -23,16 +22,6 @@ class KayıtYazıcısı : public YazıcıNesnesi
 public:
     std::vector<Çizim> çizimler;
     std::function<bool(const Çizim&)> hataVer;
-
-    // The drawings of the one document drawn, without its end mark; none unless exactly one.
-    std::vector<Çizim> TekBelge() const
-    {
-        const auto sonlar = std::count_if(çizimler.begin(), çizimler.end(),
-                                          [](const Çizim& ç) { return ç.tür == Çizim::BelgeSonu; });
-        if (sonlar != 1 || çizimler.back().tür != Çizim::BelgeSonu)
-            return {};
-        return {çizimler.begin(), çizimler.end() - 1};
-    }
 
 protected:
     void MetinÇiz(QPointF p, const QString& m) override { Kaydet(Çizim::Metin, p, p, m); }
