@@ -44,7 +44,8 @@ private Q_SLOTS:
                  u"2050 Belirlediğiniz değer, 2008 ile 2050 arasında olmalıdır!"_s);
         QCOMPARE(kap->focusWidget(), alan);
         QTest::keyClick(alan, Qt::Key_Enter, Qt::KeypadModifier); // the keypad's Enter moves on
-        QVERIFY(kap->focusWidget() != alan && ortam->gösterilen.size() == 1);
+        QVERIFY(kap->focusWidget() != alan);
+        QCOMPARE(ortam->gösterilen.size(), size_t(1));
     }
 
     // Only digits are typed, up to the field's length, by any key path; an emptied field shows a
