@@ -1,7 +1,7 @@
 #pragma once
 // A copy of the built program in a temporary program folder with a fresh Tsr.vtb, and the
 // environment that keeps a run of it away from the real home: its own program-files, settings,
-// data, run-time and socket folders, on the offscreen platform.
+// data, run-time and socket folders, on the environment's platform (offscreen when it names none).
 
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
