@@ -178,9 +178,10 @@ void AnaForm::ServisSeçKutusu_Click()
         const bool tümü = TürkçeKüçükHarf(servis) == TürkçeKüçükHarf(QStringLiteral("Tümü"));
         SonuçKümesi kişiler =
             Veritabanı.KayıtKümesiAç(tümü ? Deyim::TümPersonel() : Deyim::ServisPersoneli(servis));
+        const int ad = kişiler.Konum(QStringLiteral("AdiSoyadi"));
+        const int nosu = kişiler.Konum(QStringLiteral("Nosu"));
         for (; !kişiler.EOF_(); kişiler.SonrakineGeç())
-            okunan.push_back({kişiler.Alan(QStringLiteral("AdiSoyadi")).toString(),
-                              kişiler.Alan(QStringLiteral("Nosu")).toInt()});
+            okunan.push_back({kişiler.Metin(ad), kişiler.Tamsayı(nosu)});
         kişiler.Kapat();
     });
     PersonelListesi_Click();
