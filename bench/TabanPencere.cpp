@@ -15,11 +15,12 @@
 #include <QListView>
 #include <QLocalServer>
 #include <QPushButton>
-#include <QSet>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
 #include <sqlite3.h>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -73,7 +74,7 @@ int main(int argc, char* argv[])
     if (argc < 3)
         return 2;
     std::vector<Satır> satırlar;
-    QSet<QByteArray> servisBaytları;
+    std::unordered_set<std::string> servisBaytları;
     sqlite3* bağlantı = nullptr;
     sqlite3_stmt* deyim = nullptr;
     if (sqlite3_open_v2(argv[2], &bağlantı, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
@@ -83,9 +84,8 @@ int main(int argc, char* argv[])
         return 1;
     while (sqlite3_step(deyim) == SQLITE_ROW) {
         satırlar.push_back({sqlite3_column_int64(deyim, 1), Metin(deyim, 0)});
-        servisBaytları.insert(
-            QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(deyim, 2)),
-                       sqlite3_column_bytes(deyim, 2)));
+        servisBaytları.emplace(reinterpret_cast<const char*>(sqlite3_column_text(deyim, 2)),
+                               size_t(sqlite3_column_bytes(deyim, 2)));
     }
     sqlite3_finalize(deyim);
     sqlite3_close(bağlantı);
@@ -96,8 +96,8 @@ int main(int argc, char* argv[])
     for (Satır& s : satırlar)
         adlar.push_back(std::move(s.ad));
     QStringList servisler;
-    for (const QByteArray& s : servisBaytları)
-        servisler << QString::fromUtf8(s);
+    for (const std::string& s : servisBaytları)
+        servisler << QString::fromStdString(s);
     QCollator tr(QLocale(QLocale::Turkish, QLocale::Turkey));
     tr.setCaseSensitivity(Qt::CaseInsensitive);
     std::sort(servisler.begin(), servisler.end(), tr);
