@@ -25,5 +25,8 @@ QString PersonelGüncelle(const QString& sicil, const QString& adıSoyadı, cons
                          const QString& servisi, const QString& sıraNo, qint32 nosu); // 8
 QString TatilAralığı(const QDate& ilk, const QDate& son);                             // 9
 QString TatilSil(const QDate& tarih);                                                 // 10
+// The main window's first load: every row's list fields, department and order number, in the
+// order of the table (its key), for PersonelDökümüOku to order as 1 and 3 would.
+QString PersonelTaraması();
 
 } // namespace Deyim

@@ -104,7 +104,7 @@ void SonuçKümesi::AlanıDenetle(int konum) const
 {
     if (son_ || !deyim_)
         throw Hata(HataNo::GeçerliKayıtYok, QStringLiteral("Geçerli kayıt yok."));
-    if (konum < 0 || konum >= sqlite3_column_count(deyim_.get()))
+    if (konum < 0 || size_t(konum) >= sütunlar_.size())
         throw Hata(HataNo::ÖğeYok,
                    QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") + QString::number(konum));
 }

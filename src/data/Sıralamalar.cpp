@@ -95,28 +95,39 @@ int TürkçeSırası(QByteArrayView a, QByteArrayView b)
     return TürkçeSıralayıcı().compare(QString::fromUtf8(a), QString::fromUtf8(b));
 }
 
-int SıraNoSırası(QByteArrayView a, QByteArrayView b)
+SıraNoDeğeri SıraNoDeğeriniOku(QByteArrayView metin)
 {
-    auto sayıMı = [](QByteArrayView s) {
-        return !s.isEmpty() &&
-               std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    const bool sayı1 = sayıMı(a), sayı2 = sayıMı(b);
-    if (sayı1 && sayı2) {
-        // Leading zeros do not change the value; the texts themselves break a tie below.
-        QByteArrayView d1 = a, d2 = b;
-        while (d1.size() > 1 && d1.front() == '0')
-            d1 = d1.sliced(1);
-        while (d2.size() > 1 && d2.front() == '0')
-            d2 = d2.sliced(1);
+    // The digits without leading zeros (a zero keeps one); none for any other text, the empty
+    // one included.
+    qsizetype baş = metin.size() - 1;
+    for (qsizetype i = metin.size() - 1; i >= 0; --i) {
+        if (metin[i] < '0' || metin[i] > '9')
+            return {metin, {}};
+        if (metin[i] != '0')
+            baş = i;
+    }
+    return {metin, baş < 0 ? QByteArrayView() : metin.sliced(baş)};
+}
+
+int SıraNoSırası(const SıraNoDeğeri& a, const SıraNoDeğeri& b)
+{
+    const QByteArrayView d1 = a.rakamlar, d2 = b.rakamlar;
+    if (!d1.isNull() && !d2.isNull()) {
         if (d1.size() != d2.size())
             return d1.size() < d2.size() ? -1 : 1;
-        if (const int k = std::memcmp(d1.data(), d2.data(), size_t(d1.size())))
-            return k;
-    } else if (sayı1 != sayı2) {
-        return sayı1 ? 1 : -1; // the empty text comes before every number
+        for (qsizetype i = 0; i < d1.size(); ++i)
+            if (d1[i] != d2[i])
+                return d1[i] < d2[i] ? -1 : 1;
+    } else if (d1.isNull() != d2.isNull()) {
+        return d1.isNull() ? -1 : 1; // the empty text comes before every number
     }
-    return TürkçeSırası(a, b);
+    // Equal values (leading zeros aside) and texts that are no numbers.
+    return TürkçeSırası(a.metin, b.metin);
+}
+
+int SıraNoSırası(QByteArrayView a, QByteArrayView b)
+{
+    return SıraNoSırası(SıraNoDeğeriniOku(a), SıraNoDeğeriniOku(b));
 }
 
 void TürkçeSıralamalarıKaydet(sqlite3* bağlantı)

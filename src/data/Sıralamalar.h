@@ -11,3 +11,13 @@ int TürkçeSırası(QByteArrayView a, QByteArrayView b);
 // Order numbers: digit strings by their value (2 before 10) after every other text, ties and
 // the other texts in Turkish order.
 int SıraNoSırası(QByteArrayView a, QByteArrayView b);
+
+// An order number as SıraNoSırası reads it, for a sort that compares each text many times: the
+// text, and the digits that give its value (a null view when the text is no number).
+struct SıraNoDeğeri
+{
+    QByteArrayView metin;
+    QByteArrayView rakamlar;
+};
+SıraNoDeğeri SıraNoDeğeriniOku(QByteArrayView metin);
+int SıraNoSırası(const SıraNoDeğeri& a, const SıraNoDeğeri& b);

@@ -11,6 +11,7 @@
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "common/TürkçeMetin.h"
 #include "data/Deyimler.h"
+#include "data/PersonelDökümü.h"
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
 
@@ -110,8 +111,16 @@ void AnaForm::Yükle()
         KurumAdı = kurum.EOF_() ? QString() : kurum.Alan(QStringLiteral("KurumAdi")).toString();
         kurum.Kapat();
     });
-    ServisleriYükle();
-    Tuzak([this] { ui.ServisSeçKutusu->setCurrentText(QStringLiteral("Tümü")); });
+    // One scan of the staff table fills the chooser and "Tümü" as their two statements would;
+    // when it cannot, the statements themselves run.
+    std::optional<PersonelDökümü> döküm;
+    Yoksay([&] { döküm = PersonelDökümüOku(); });
+    if (döküm) {
+        DökümüGöster(std::move(*döküm));
+    } else {
+        ServisleriYükle();
+        Tuzak([this] { ui.ServisSeçKutusu->setCurrentText(QStringLiteral("Tümü")); });
+    }
     Tuzak([this] { ui.YılKutusu->SetValue(Bugün().year()); });
     Tuzak([this] { ui.AyKutusu->setCurrentIndex(Bugün().month() - 1); });
     Tuzak([this] { show(); });
@@ -164,6 +173,23 @@ void AnaForm::ServisleriYükle()
     kutu->setCurrentIndex(-1);
 }
 
+void AnaForm::DökümüGöster(PersonelDökümü döküm)
+{
+    QComboBox* kutu = ui.ServisSeçKutusu;
+    {
+        const QSignalBlocker engel(kutu);
+        kutu->clear();
+        kutu->addItem(QStringLiteral("Tümü"));
+        kutu->addItems(döküm.servisler);
+        kutu->setCurrentIndex(0);
+    }
+    {
+        const QSignalBlocker engel(ui.PersonelListesi);
+        ui.PersonelListesi->Kişiler().Doldur(std::move(döküm.kişiler));
+    }
+    PersonelListesi_Click();
+}
+
 void AnaForm::ServisSeçKutusu_Click()
 {
     PersonelListeKutusu* liste = ui.PersonelListesi;
@@ -173,7 +199,7 @@ void AnaForm::ServisSeçKutusu_Click()
         std::vector<PersonelModeli::Kişi> okunan;
         const auto doldur = qScopeGuard([&] {
             const QSignalBlocker engel(liste);
-            liste->Kişiler().Doldur(okunan);
+            liste->Kişiler().Doldur(std::move(okunan));
         });
         const bool tümü = TürkçeKüçükHarf(servis) == TürkçeKüçükHarf(QStringLiteral("Tümü"));
         SonuçKümesi kişiler =

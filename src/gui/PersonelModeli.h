@@ -5,17 +5,15 @@
 // The texts of all rows share one buffer, so that replacing a list of thousands frees two
 // blocks rather than two per person. A row number outside the list is error 381.
 
+#include "data/PersonelDökümü.h"
+
 #include <QAbstractListModel>
 #include <vector>
 
 class PersonelModeli : public QAbstractListModel
 {
 public:
-    struct Kişi
-    {
-        QString adıSoyadı;
-        qint32 nosu = 0;
-    };
+    using Kişi = PersonelSatırı;
 
     using QAbstractListModel::QAbstractListModel;
 
