@@ -1,23 +1,12 @@
 #include "PersonelModeli.h"
 
 #include "common/Hata.h"
-#include "common/TürkçeMetin.h"
 
-void PersonelModeli::Doldur(const std::vector<Kişi>& kişiler)
+void PersonelModeli::Doldur(std::vector<Kişi> kişiler)
 {
     beginResetModel();
-    satırlar_.clear();
-    satırlar_.reserve(kişiler.size());
-    metinler_.clear();
-    qsizetype toplam = 0;
-    for (const Kişi& kişi : kişiler)
-        toplam += 2 * kişi.adıSoyadı.size();
-    metinler_.reserve(toplam);
-    for (const Kişi& kişi : kişiler) {
-        satırlar_.push_back({metinler_.size(), kişi.adıSoyadı.size(), kişi.nosu, false});
-        metinler_ += kişi.adıSoyadı;
-        TürkçeKüçükHarfEkle(metinler_, kişi.adıSoyadı);
-    }
+    kişiler_ = std::move(kişiler);
+    işaretler_.assign(kişiler_.size(), false);
     endResetModel();
 }
 
@@ -25,23 +14,23 @@ void PersonelModeli::Sil(int satır)
 {
     Al(satır); // a row outside the list is refused before anything changes
     beginRemoveRows({}, satır, satır);
-    satırlar_.erase(satırlar_.begin() + satır);
+    kişiler_.erase(kişiler_.begin() + satır);
+    işaretler_.erase(işaretler_.begin() + satır);
     endRemoveRows();
 }
 
 void PersonelModeli::HepsiniİşaretleVeyaTemizle(bool işaretle)
 {
-    if (satırlar_.empty())
+    if (kişiler_.empty())
         return;
-    for (Satır& s : satırlar_)
-        s.işaretli = işaretle;
+    işaretler_.assign(kişiler_.size(), işaretle);
     Q_EMIT dataChanged(index(0), index(rowCount() - 1), {Qt::CheckStateRole});
 }
 
 void PersonelModeli::İşaretle(int satır, bool işaretle)
 {
     Al(satır); // a row outside the list is refused
-    satırlar_[size_t(satır)].işaretli = işaretle;
+    işaretler_[size_t(satır)] = işaretle;
     Q_EMIT dataChanged(index(satır), index(satır), {Qt::CheckStateRole});
 }
 
@@ -52,21 +41,30 @@ void PersonelModeli::GeçersizSatır()
 
 int PersonelModeli::rowCount(const QModelIndex& üst) const
 {
-    return üst.isValid() ? 0 : int(satırlar_.size());
+    return üst.isValid() ? 0 : int(kişiler_.size());
+}
+
+// The view asks for every row's index when it lays the rows out; the bounds are checked here
+// without the model's virtual row and column counts.
+QModelIndex PersonelModeli::index(int satır, int sütun, const QModelIndex& üst) const
+{
+    if (sütun != 0 || üst.isValid() || satır < 0 || size_t(satır) >= kişiler_.size())
+        return {};
+    return createIndex(satır, 0);
 }
 
 QVariant PersonelModeli::data(const QModelIndex& dizin, int rol) const
 {
     if (!dizin.isValid() || dizin.row() >= rowCount())
         return {};
-    const Satır& s = satırlar_[size_t(dizin.row())];
+    const size_t satır = size_t(dizin.row());
     switch (rol) {
     case Qt::DisplayRole:
-        return Ad(s).toString();
+        return kişiler_[satır].adıSoyadı;
     case Qt::UserRole:
-        return s.nosu;
+        return kişiler_[satır].nosu;
     case Qt::CheckStateRole:
-        return s.işaretli ? Qt::Checked : Qt::Unchecked;
+        return işaretler_[satır] ? Qt::Checked : Qt::Unchecked;
     default:
         return {};
     }

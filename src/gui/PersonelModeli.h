@@ -1,9 +1,7 @@
 #pragma once
 // The staff list's entries as one list model: each row a person's name (the text shown), Nosu
-// (Qt::UserRole) and mark (the check state, which the user toggles). The name is also kept in
-// small letters, folded once when the rows are set, for the search by the beginning of a name.
-// The texts of all rows share one buffer, so that replacing a list of thousands frees two
-// blocks rather than two per person. A row number outside the list is error 381.
+// (Qt::UserRole) and mark (the check state, which the user toggles). The rows are the people as
+// read, taken over whole when the list is filled. A row number outside the list is error 381.
 
 #include "data/PersonelDökümü.h"
 
@@ -18,45 +16,35 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     // Replaces every row in one reset; no row is marked.
-    void Doldur(const std::vector<Kişi>& kişiler);
+    void Doldur(std::vector<Kişi> kişiler);
     void Sil(int satır);
     // Marks or unmarks every row at once.
     void HepsiniİşaretleVeyaTemizle(bool işaretle);
     void İşaretle(int satır, bool işaretle);
 
-    QString Metin(int satır) const { return Ad(Al(satır)).toString(); }
+    const QString& Metin(int satır) const { return Al(satır).adıSoyadı; }
     qint32 Nosu(int satır) const { return Al(satır).nosu; }
-    bool İşaretliMi(int satır) const { return Al(satır).işaretli; }
-    // The name in small letters by Turkish rules.
-    QStringView Anahtar(int satır) const
+    bool İşaretliMi(int satır) const
     {
-        const Satır& s = Al(satır);
-        return QStringView(metinler_).mid(s.baş + s.uzunluk, s.uzunluk);
+        Al(satır);
+        return işaretler_[size_t(satır)];
     }
 
     int rowCount(const QModelIndex& üst = {}) const override;
+    QModelIndex index(int satır, int sütun = 0, const QModelIndex& üst = {}) const override;
     QVariant data(const QModelIndex& dizin, int rol) const override;
     bool setData(const QModelIndex& dizin, const QVariant& değer, int rol) override;
     Qt::ItemFlags flags(const QModelIndex& dizin) const override;
 
 private:
-    // The row's name starts at baş in metinler_, its key (of the same length) right after it.
-    struct Satır
+    const Kişi& Al(int satır) const
     {
-        qsizetype baş;
-        qsizetype uzunluk;
-        qint32 nosu;
-        bool işaretli;
-    };
-    QStringView Ad(const Satır& s) const { return QStringView(metinler_).mid(s.baş, s.uzunluk); }
-    const Satır& Al(int satır) const
-    {
-        if (satır < 0 || size_t(satır) >= satırlar_.size())
+        if (satır < 0 || size_t(satır) >= kişiler_.size())
             GeçersizSatır();
-        return satırlar_[size_t(satır)];
+        return kişiler_[size_t(satır)];
     }
     [[noreturn]] static void GeçersizSatır();
 
-    std::vector<Satır> satırlar_;
-    QString metinler_;
+    std::vector<Kişi> kişiler_;
+    std::vector<bool> işaretler_;
 };
