@@ -5,10 +5,8 @@
 #include <QCollator>
 #include <QLocale>
 #include <QString>
-#include <QVarLengthArray>
-#include <algorithm>
 #include <array>
-#include <cstring>
+#include <optional>
 #include <sqlite3.h>
 #include <string_view>
 
@@ -34,8 +32,6 @@ constexpr std::u16string_view İşaretler = u" _-,;:!?.'\"()[]{}@*/\\&#%`^+<=>|~
 constexpr std::u16string_view Küçükler = u"abcçdefgğhıijklmnoöpqrsştuüvwxyz";
 constexpr std::u16string_view Büyükler = u"ABCÇDEFGĞHIİJKLMNOÖPQRSŞTUÜVWXYZ";
 
-using Yerler = QVarLengthArray<uint8_t, 64>;
-
 class Sıralar
 {
 public:
@@ -48,27 +44,44 @@ public:
             yer_[Küçükler[i]] = yer_[Büyükler[i]] = ++yer;
     }
 
-    // The places of a UTF-8 text's characters, appended to yerler; false when a character has
-    // no place or the bytes are not UTF-8.
-    bool Oku(QByteArrayView metin, Yerler& yerler) const
+    // The order of two UTF-8 texts by the places of their characters, a shorter text first
+    // when one begins the other; nothing when a character of either has no place or the bytes
+    // are not UTF-8.
+    std::optional<int> Karşılaştır(QByteArrayView a, QByteArrayView b) const
     {
-        const auto* s = reinterpret_cast<const uchar*>(metin.data());
-        const qsizetype n = metin.size();
-        for (qsizetype i = 0; i < n; ++i) {
-            char16_t c = s[i];
-            if (c >= 0x80) {
-                if (c < 0xC2 || c > 0xDF || i + 1 == n || (s[i + 1] & 0xC0) != 0x80)
-                    return false;
-                c = char16_t((c & 0x1F) << 6 | (s[++i] & 0x3F));
-            }
-            if (c >= yer_.size() || yer_[c] == 0)
-                return false;
-            yerler.append(yer_[c]);
+        qsizetype i = 0, j = 0;
+        int sıra = 0;
+        while (i < a.size() && j < b.size()) {
+            const uint8_t y1 = Yer(a, i), y2 = Yer(b, j);
+            if (y1 == 0 || y2 == 0)
+                return std::nullopt;
+            if (sıra == 0 && y1 != y2)
+                sıra = y1 < y2 ? -1 : 1;
         }
-        return true;
+        const bool aUzun = i < a.size(), bUzun = j < b.size();
+        while (i < a.size())
+            if (Yer(a, i) == 0)
+                return std::nullopt;
+        while (j < b.size())
+            if (Yer(b, j) == 0)
+                return std::nullopt;
+        return sıra != 0 ? sıra : int(aUzun) - int(bUzun);
     }
 
 private:
+    // The place of the character at i, which is moved past it; 0 when it has none.
+    uint8_t Yer(QByteArrayView metin, qsizetype& i) const
+    {
+        const auto* s = reinterpret_cast<const uchar*>(metin.data());
+        char16_t c = s[i++];
+        if (c >= 0x80) {
+            if (c < 0xC2 || c > 0xDF || i == metin.size() || (s[i] & 0xC0) != 0x80)
+                return 0;
+            c = char16_t((c & 0x1F) << 6 | (s[i++] & 0x3F));
+        }
+        return c < yer_.size() ? yer_[c] : 0;
+    }
+
     std::array<uint8_t, 0x160> yer_{};
 };
 
@@ -78,24 +91,7 @@ QByteArrayView Metin(int uzunluk, const void* metin)
     return QByteArrayView(static_cast<const char*>(metin), uzunluk);
 }
 
-} // namespace
-
-int TürkçeSırası(QByteArrayView a, QByteArrayView b)
-{
-    static const Sıralar sıralar;
-    if (a == b)
-        return 0;
-    Yerler y1, y2;
-    if (sıralar.Oku(a, y1) && sıralar.Oku(b, y2)) {
-        const qsizetype n = std::min(y1.size(), y2.size());
-        if (const int k = std::memcmp(y1.data(), y2.data(), size_t(n)))
-            return k;
-        return y1.size() == y2.size() ? 0 : (y1.size() < y2.size() ? -1 : 1);
-    }
-    return TürkçeSıralayıcı().compare(QString::fromUtf8(a), QString::fromUtf8(b));
-}
-
-SıraNoDeğeri SıraNoDeğeriniOku(QByteArrayView metin)
+inline SıraNoDeğeri Değer(QByteArrayView metin)
 {
     // The digits without leading zeros (a zero keeps one); none for any other text, the empty
     // one included.
@@ -109,7 +105,7 @@ SıraNoDeğeri SıraNoDeğeriniOku(QByteArrayView metin)
     return {metin, baş < 0 ? QByteArrayView() : metin.sliced(baş)};
 }
 
-int SıraNoSırası(const SıraNoDeğeri& a, const SıraNoDeğeri& b)
+inline int Sıra(const SıraNoDeğeri& a, const SıraNoDeğeri& b)
 {
     const QByteArrayView d1 = a.rakamlar, d2 = b.rakamlar;
     if (!d1.isNull() && !d2.isNull()) {
@@ -125,9 +121,40 @@ int SıraNoSırası(const SıraNoDeğeri& a, const SıraNoDeğeri& b)
     return TürkçeSırası(a.metin, b.metin);
 }
 
+} // namespace
+
+int TürkçeSırası(QByteArrayView a, QByteArrayView b)
+{
+    static const Sıralar sıralar;
+    // The bytes both texts begin with, up to a character's first byte, stand for the same
+    // characters and change nothing in how the rest compares: a character with a place is a
+    // starter that no contraction or reordering joins to what comes before it.
+    qsizetype ortak = 0;
+    while (ortak < a.size() && ortak < b.size() && a[ortak] == b[ortak])
+        ++ortak;
+    if (ortak == a.size() && ortak == b.size())
+        return 0;
+    while (ortak > 0 && ((ortak < a.size() && (a[ortak] & 0xC0) == 0x80) ||
+                         (ortak < b.size() && (b[ortak] & 0xC0) == 0x80)))
+        --ortak;
+    if (const std::optional<int> sıra = sıralar.Karşılaştır(a.sliced(ortak), b.sliced(ortak)))
+        return *sıra;
+    return TürkçeSıralayıcı().compare(QString::fromUtf8(a), QString::fromUtf8(b));
+}
+
+SıraNoDeğeri SıraNoDeğeriniOku(QByteArrayView metin)
+{
+    return Değer(metin);
+}
+
+int SıraNoSırası(const SıraNoDeğeri& a, const SıraNoDeğeri& b)
+{
+    return Sıra(a, b);
+}
+
 int SıraNoSırası(QByteArrayView a, QByteArrayView b)
 {
-    return SıraNoSırası(SıraNoDeğeriniOku(a), SıraNoDeğeriniOku(b));
+    return Sıra(Değer(a), Değer(b));
 }
 
 void TürkçeSıralamalarıKaydet(sqlite3* bağlantı)

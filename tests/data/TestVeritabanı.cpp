@@ -123,8 +123,9 @@ private Q_SLOTS:
         QString harfler = u"çÇğĞıİöÖşŞüÜ"_s;
         for (char16_t c = 0x20; c < 0x7F; ++c)
             harfler += QChar(c);
-        QStringList sözcükler = u"Işık ışik isim İSİM € Resmî Resmi s\u0327a"_s.split(u' ') +
-                                harfler.split(QString(), Qt::SkipEmptyParts);
+        QStringList sözcükler =
+            u"Işık ışik isim İSİM € Resmî Resmîa Resmîb Resmi s\u0327a"_s.split(u' ') +
+            harfler.split(QString(), Qt::SkipEmptyParts);
         QRandomGenerator rastgele(7);
         while (sözcükler.size() < 400) {
             sözcükler << QString();
