@@ -2,6 +2,7 @@
 // single-copy guard.
 
 #include "common/OrtakDeğişkenlerModülü.h"
+#include "destek/CupsSunucusu.h"
 #include "destek/TestOrtamı.h"
 #include "startup/BaşlangıçModülü.h"
 #include "startup/TekKopyaKoruması.h"
@@ -42,6 +43,10 @@ private Q_SLOTS:
             TekKopyaKoruması::Dinle(çalışan->windowTitle(), çalışan);
         }
         QVERIFY(durum != 2 || QFile::remove(ortam.VeritabanıYolu()));
+        std::optional<CupsSunucusu> yazıcı; // asked for beside the building of the window
+        if (durum == 0)
+            yazıcı.emplace(QStringList{u"A"_s});
+        YazıcıVar = false;
         ProgramKlasörü.clear();
         AyarUygulamaAdı.clear();
         VurguRengi = QColor();
@@ -54,6 +59,7 @@ private Q_SLOTS:
         QCOMPARE(ProgramKlasörü, durum == 1 ? QString() : ortam.ProgramKlasörü());
         QCOMPARE(AyarUygulamaAdı, durum ? QString() : u"Velnora\\Tessaro"_s);
         QCOMPARE(VurguRengi, durum ? QColor() : QColor(10, 80, 220));
+        QCOMPARE(YazıcıVar, durum == 0);
         QCOMPARE(QApplication::topLevelWidgets().size(), durum ? 1 : 2);
         QTRY_COMPARE(çalışan->isVisible() && !çalışan->isMinimized(), durum == 1);
         QCOMPARE(TekKopyaKoruması::ÇalışanıÖneGetir(ProgramBaşlığı), durum != 2);
