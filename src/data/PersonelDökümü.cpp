@@ -29,9 +29,10 @@ bool ServisÖnce(const Servis& a, const Servis& b)
     return TürkçeSırası(*a, *b) < 0;
 }
 
+// NULL is met once at most, so it is never beside another.
 bool AynıServis(const Servis& a, const Servis& b)
 {
-    return a && b ? TürkçeSırası(*a, *b) == 0 : !a && !b;
+    return a && b && TürkçeSırası(*a, *b) == 0;
 }
 
 } // namespace
