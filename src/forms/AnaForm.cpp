@@ -185,7 +185,7 @@ void AnaForm::DökümüGöster(PersonelDökümü döküm)
     }
     {
         const QSignalBlocker engel(ui.PersonelListesi);
-        ui.PersonelListesi->Kişiler().Doldur(std::move(döküm.kişiler));
+        ui.PersonelListesi->Kişiler().Doldur(döküm.kişiler);
     }
     PersonelListesi_Click();
 }
@@ -199,7 +199,7 @@ void AnaForm::ServisSeçKutusu_Click()
         std::vector<PersonelModeli::Kişi> okunan;
         const auto doldur = qScopeGuard([&] {
             const QSignalBlocker engel(liste);
-            liste->Kişiler().Doldur(std::move(okunan));
+            liste->Kişiler().Doldur(okunan);
         });
         const bool tümü = TürkçeKüçükHarf(servis) == TürkçeKüçükHarf(QStringLiteral("Tümü"));
         SonuçKümesi kişiler =
@@ -300,7 +300,7 @@ void AnaForm::SilDüğmesi_Click()
         return;
     PersonelModeli& kişiler = liste->Kişiler();
     MesajKutusunuOrtala();
-    if (MesajKutusu({kişiler.Metin(i) +
+    if (MesajKutusu({kişiler.Metin(i).toString() +
                          QStringLiteral(" adlı personeli SİLMEK istediğinizden emin misiniz?"),
                      MesajSimgesi::Soru, MesajDüğmeleri::EvetHayır, QStringLiteral("Tessaro"),
                      Yanıt::Hayır}) != Yanıt::Evet)

@@ -140,11 +140,11 @@ int ListedeBul(const PersonelModeli& liste, const QString& metin)
         // Lowering a surrogate pair never changes its first half, so the small letters of a
         // name's beginning are the beginning of its small letters. The first letter rules out
         // nearly every entry before the rest is folded.
-        const QString& ad = liste.Metin(i);
+        const QStringView ad = liste.Metin(i);
         if (ad.size() < baş.size() || TürkçeKüçükHarfi(ad.front()) != baş.front())
             continue;
         anahtar.clear();
-        TürkçeKüçükHarfEkle(anahtar, QStringView(ad).first(baş.size()));
+        TürkçeKüçükHarfEkle(anahtar, ad.first(baş.size()));
         if (anahtar == baş)
             return i;
     }

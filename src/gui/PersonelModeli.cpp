@@ -2,11 +2,20 @@
 
 #include "common/Hata.h"
 
-void PersonelModeli::Doldur(std::vector<Kişi> kişiler)
+void PersonelModeli::Doldur(const std::vector<Kişi>& kişiler)
 {
     beginResetModel();
-    kişiler_ = std::move(kişiler);
-    işaretler_.assign(kişiler_.size(), false);
+    satırlar_.clear();
+    satırlar_.reserve(kişiler.size());
+    metinler_.clear();
+    qsizetype toplam = 0;
+    for (const Kişi& kişi : kişiler)
+        toplam += kişi.adıSoyadı.size();
+    metinler_.reserve(toplam);
+    for (const Kişi& kişi : kişiler) {
+        satırlar_.push_back({metinler_.size(), kişi.adıSoyadı.size(), kişi.nosu, false});
+        metinler_ += kişi.adıSoyadı;
+    }
     endResetModel();
 }
 
@@ -14,23 +23,23 @@ void PersonelModeli::Sil(int satır)
 {
     Al(satır); // a row outside the list is refused before anything changes
     beginRemoveRows({}, satır, satır);
-    kişiler_.erase(kişiler_.begin() + satır);
-    işaretler_.erase(işaretler_.begin() + satır);
+    satırlar_.erase(satırlar_.begin() + satır);
     endRemoveRows();
 }
 
 void PersonelModeli::HepsiniİşaretleVeyaTemizle(bool işaretle)
 {
-    if (kişiler_.empty())
+    if (satırlar_.empty())
         return;
-    işaretler_.assign(kişiler_.size(), işaretle);
+    for (Satır& s : satırlar_)
+        s.işaretli = işaretle;
     Q_EMIT dataChanged(index(0), index(rowCount() - 1), {Qt::CheckStateRole});
 }
 
 void PersonelModeli::İşaretle(int satır, bool işaretle)
 {
     Al(satır); // a row outside the list is refused
-    işaretler_[size_t(satır)] = işaretle;
+    satırlar_[size_t(satır)].işaretli = işaretle;
     Q_EMIT dataChanged(index(satır), index(satır), {Qt::CheckStateRole});
 }
 
@@ -41,14 +50,14 @@ void PersonelModeli::GeçersizSatır()
 
 int PersonelModeli::rowCount(const QModelIndex& üst) const
 {
-    return üst.isValid() ? 0 : int(kişiler_.size());
+    return üst.isValid() ? 0 : int(satırlar_.size());
 }
 
 // The view asks for every row's index when it lays the rows out; the bounds are checked here
 // without the model's virtual row and column counts.
 QModelIndex PersonelModeli::index(int satır, int sütun, const QModelIndex& üst) const
 {
-    if (sütun != 0 || üst.isValid() || satır < 0 || size_t(satır) >= kişiler_.size())
+    if (sütun != 0 || üst.isValid() || satır < 0 || size_t(satır) >= satırlar_.size())
         return {};
     return createIndex(satır, 0);
 }
@@ -57,14 +66,14 @@ QVariant PersonelModeli::data(const QModelIndex& dizin, int rol) const
 {
     if (!dizin.isValid() || dizin.row() >= rowCount())
         return {};
-    const size_t satır = size_t(dizin.row());
+    const Satır& s = satırlar_[size_t(dizin.row())];
     switch (rol) {
     case Qt::DisplayRole:
-        return kişiler_[satır].adıSoyadı;
+        return Metin(dizin.row()).toString();
     case Qt::UserRole:
-        return kişiler_[satır].nosu;
+        return s.nosu;
     case Qt::CheckStateRole:
-        return işaretler_[satır] ? Qt::Checked : Qt::Unchecked;
+        return s.işaretli ? Qt::Checked : Qt::Unchecked;
     default:
         return {};
     }
