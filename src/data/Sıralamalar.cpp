@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QString>
 #include <array>
+#include <cstring>
 #include <optional>
 #include <sqlite3.h>
 #include <string_view>
@@ -95,14 +96,17 @@ inline SıraNoDeğeri Değer(QByteArrayView metin)
 {
     // The digits without leading zeros (a zero keeps one); none for any other text, the empty
     // one included.
-    qsizetype baş = metin.size() - 1;
-    for (qsizetype i = metin.size() - 1; i >= 0; --i) {
-        if (metin[i] < '0' || metin[i] > '9')
+    const char* s = metin.data();
+    const qsizetype n = metin.size();
+    for (qsizetype i = 0; i < n; ++i)
+        if (s[i] < '0' || s[i] > '9')
             return {metin, {}};
-        if (metin[i] != '0')
-            baş = i;
-    }
-    return {metin, baş < 0 ? QByteArrayView() : metin.sliced(baş)};
+    if (n == 0)
+        return {metin, {}};
+    qsizetype baş = 0;
+    while (baş + 1 < n && s[baş] == '0')
+        ++baş;
+    return {metin, QByteArrayView(s + baş, n - baş)};
 }
 
 inline int Sıra(const SıraNoDeğeri& a, const SıraNoDeğeri& b)
@@ -111,9 +115,8 @@ inline int Sıra(const SıraNoDeğeri& a, const SıraNoDeğeri& b)
     if (!d1.isNull() && !d2.isNull()) {
         if (d1.size() != d2.size())
             return d1.size() < d2.size() ? -1 : 1;
-        for (qsizetype i = 0; i < d1.size(); ++i)
-            if (d1[i] != d2[i])
-                return d1[i] < d2[i] ? -1 : 1;
+        if (const int k = std::memcmp(d1.data(), d2.data(), size_t(d1.size())))
+            return k;
     } else if (d1.isNull() != d2.isNull()) {
         return d1.isNull() ? -1 : 1; // the empty text comes before every number
     }
