@@ -10,6 +10,7 @@
 #include "forms/AnaForm.h"
 #include "gui/YazıcıApileri.h"
 
+#include <QAccessible>
 #include <QRegularExpression>
 #include <future>
 
@@ -77,9 +78,14 @@ void Main()
 
     // From here on errors are ignored. The spooler is asked while the window is built, which
     // does not need the answer: loading its library and asking it took longer than any other
-    // step before the window, and the question may wait on the network.
+    // step before the window, and the question may wait on the network. On X the window's
+    // first list starts Qt's accessibility bridge, whose thread could not start while the
+    // library is being loaded; it is started first.
     std::future<bool> yazıcıVar;
-    Yoksay([&] { yazıcıVar = std::async(std::launch::async, YüklüYazıcıVarMı); });
+    Yoksay([&] {
+        QAccessible::isActive();
+        yazıcıVar = std::async(std::launch::async, YüklüYazıcıVarMı);
+    });
     Yoksay([&] {
         auto* pencere = new AnaForm;
         pencere->setAttribute(Qt::WA_DeleteOnClose);
