@@ -46,6 +46,8 @@ QProcessEnvironment ProgramKopyası::Ortam() const
     ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), Yol("ayarlar"));
     ortam.insert(QStringLiteral("XDG_DATA_HOME"), Yol("veri"));
     ortam.insert(QStringLiteral("XDG_RUNTIME_DIR"), SoketKlasörü());
-    ortam.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!ortam.contains(QStringLiteral("QT_QPA_PLATFORM")) &&
+        !ortam.contains(QStringLiteral("DISPLAY")))
+        ortam.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return ortam;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A copy of the built program in a temporary program folder with a fresh Tsr.vtb, and the
 // environment that keeps a run of it away from the real home: its own program-files, settings,
-// data, run-time and socket folders, on the offscreen platform.
+// data, run-time and socket folders, on the environment's platform: its X server, or offscreen
+// when it names neither a platform nor a display.
 
 #include <QProcessEnvironment>
 #include <QTemporaryDir>

@@ -1,11 +1,21 @@
 #include "TürkçeMetin.h"
 
 #include <QStringList>
+#include <array>
 
 namespace {
 const QChar NoktasızKüçük(0x0131); // ı
 const QChar NoktalıBüyük(0x0130);  // İ
 const QChar Boşluk(u' ');
+
+// The small form of each ASCII character by Turkish rules: I becomes ı.
+constexpr std::array<char16_t, 0x80> ASCIIKüçükleri = [] {
+    std::array<char16_t, 0x80> küçük{};
+    for (char16_t c = 0; c < 0x80; ++c)
+        küçük[c] = c >= u'A' && c <= u'Z' ? char16_t(c + 0x20) : c;
+    küçük[u'I'] = 0x0131;
+    return küçük;
+}();
 
 // The length of the first character of metin: two for a surrogate pair. A lone half of a pair
 // is a character of its own, so that the letter after it is kept as it is.
@@ -42,22 +52,22 @@ void TürkçeKüçükHarfEkle(QString& sonuç, QStringView metin)
     QChar* hedef = sonuç.data() + baş;
     for (qsizetype i = 0; i < metin.size(); ++i) {
         const char16_t c = metin.at(i).unicode();
-        if (c == u'I') {
-            hedef[i] = NoktasızKüçük;
-        } else if (c < 0x80) {
-            hedef[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + 0x20) : c);
-        } else if (c == NoktalıBüyük) {
-            hedef[i] = QLatin1Char('i');
-        } else if (QChar::isHighSurrogate(c) && i + 1 < metin.size() &&
-                   metin.at(i + 1).isLowSurrogate()) {
+        if (QChar::isHighSurrogate(c) && i + 1 < metin.size() && metin.at(i + 1).isLowSurrogate()) {
             const char32_t küçük =
                 QChar::toLower(QChar::surrogateToUcs4(c, metin.at(i + 1).unicode()));
             hedef[i] = QChar(QChar::highSurrogate(küçük));
             hedef[++i] = QChar(QChar::lowSurrogate(küçük));
         } else {
-            hedef[i] = QChar(QChar::toLower(c));
+            hedef[i] = TürkçeKüçükHarfi(c);
         }
     }
+}
+
+QChar TürkçeKüçükHarfi(QChar c)
+{
+    if (c.unicode() < 0x80)
+        return ASCIIKüçükleri[c.unicode()];
+    return c == NoktalıBüyük ? QLatin1Char('i') : c.toLower();
 }
 
 QString BoşluklarıKırp(const QString& metin)

@@ -8,6 +8,8 @@ QString TürkçeBüyükHarf(const QString& metin); // i -> İ, ı -> I, then upp
 QString TürkçeKüçükHarf(QStringView metin);    // I -> ı, İ -> i, then lower case
 // The same small letters, appended to sonuç; they are always as long as metin.
 void TürkçeKüçükHarfEkle(QString& sonuç, QStringView metin);
+// The small letter of one character that is not half of a surrogate pair, as both give it.
+QChar TürkçeKüçükHarfi(QChar c);
 
 // Leading and trailing spaces removed; line breaks and other white space stay.
 QString BoşluklarıKırp(const QString& metin);

@@ -62,6 +62,12 @@ QString Servisler()
     return S("SELECT DISTINCT Servisi FROM PersonelBilgileriTablosu ") + S("ORDER BY Servisi ASC");
 }
 
+QString PersonelTaraması()
+{
+    return S("SELECT Nosu, AdiSoyadi, SiraNo, Servisi FROM PersonelBilgileriTablosu ") +
+           S("ORDER BY Nosu ASC");
+}
+
 QString PersonelAyrıntısı(qint32 nosu)
 {
     return S("SELECT * FROM PersonelBilgileriTablosu ") + S("WHERE Nosu=") + Sayı(nosu);

@@ -26,5 +26,8 @@ QString PersonelGüncelle(const QString& sicil, const QString& adıSoyadı, cons
 QString TatilAralığı(const QDate& ilk, const QDate& son);                             // 9
 QString TatilSil(const QDate& tarih);                                                 // 10
 QString Siciller(); // every registry number, for the checks of a staff list's import
+// The main window's first load: every row's list fields, department and order number, in the
+// order of the table (its key), for PersonelDökümüOku to order as 1 and 3 would.
+QString PersonelTaraması();
 
 } // namespace Deyim

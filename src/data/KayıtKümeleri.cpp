@@ -100,13 +100,18 @@ void SonuçKümesi::Adımla()
         SQLiteHatası(bağlantı_, kod);
 }
 
-QVariant SonuçKümesi::Alan(int konum) const
+void SonuçKümesi::AlanıDenetle(int konum) const
 {
     if (son_ || !deyim_)
         throw Hata(HataNo::GeçerliKayıtYok, QStringLiteral("Geçerli kayıt yok."));
-    if (konum < 0 || konum >= sqlite3_column_count(deyim_.get()))
+    if (konum < 0 || size_t(konum) >= sütunlar_.size())
         throw Hata(HataNo::ÖğeYok,
                    QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") + QString::number(konum));
+}
+
+QVariant SonuçKümesi::Alan(int konum) const
+{
+    AlanıDenetle(konum);
     return Sütun(deyim_.get(), konum);
 }
 
@@ -114,10 +119,42 @@ QVariant SonuçKümesi::Alan(const QString& sütun) const
 {
     if (son_ || !deyim_)
         throw Hata(HataNo::GeçerliKayıtYok, QStringLiteral("Geçerli kayıt yok."));
+    return Sütun(deyim_.get(), Konum(sütun));
+}
+
+int SonuçKümesi::Konum(const QString& sütun) const
+{
     for (size_t i = 0; i < sütunlar_.size(); ++i)
         if (sütunlar_[i].compare(sütun, Qt::CaseInsensitive) == 0)
-            return Sütun(deyim_.get(), int(i));
+            return int(i);
     throw Hata(HataNo::ÖğeYok, QStringLiteral("Öğe bu koleksiyonda bulunamadı: ") + sütun);
+}
+
+qint32 SonuçKümesi::Tamsayı(int konum) const
+{
+    AlanıDenetle(konum);
+    return qint32(sqlite3_column_int64(deyim_.get(), konum));
+}
+
+QString SonuçKümesi::Metin(int konum) const
+{
+    const std::optional<QByteArrayView> baytlar = Baytlar(konum);
+    return baytlar ? QString::fromUtf8(*baytlar) : Alan(konum).toString();
+}
+
+std::optional<QByteArrayView> SonuçKümesi::Baytlar(int konum) const
+{
+    AlanıDenetle(konum);
+    switch (sqlite3_column_type(deyim_.get(), konum)) {
+    case SQLITE_NULL:
+        return QByteArrayView();
+    case SQLITE_TEXT:
+        return QByteArrayView(
+            reinterpret_cast<const char*>(sqlite3_column_text(deyim_.get(), konum)),
+            sqlite3_column_bytes(deyim_.get(), konum));
+    default:
+        return std::nullopt;
+    }
 }
 
 void SonuçKümesi::SonrakineGeç()

@@ -5,6 +5,7 @@
 // date literals) and pass through DeyimÇevirici on their way to SQLite. Every failure is
 // thrown as Hata with the engine number of the mapping table in SQLiteHataları.cpp.
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -41,8 +42,18 @@ public:
     void SonrakineGeç();
     void Kapat();
 
+    // Reads for scans of many rows, with no QVariant for a field: a column's position by its
+    // name; a field as Alan(konum).toInt() and Alan(konum).toString() give it; and a text
+    // field's UTF-8 bytes as SQLite holds them, valid until the row changes (a null view for
+    // NULL, nullopt for a number or a blob).
+    int Konum(const QString& sütun) const;
+    qint32 Tamsayı(int konum) const;
+    QString Metin(int konum) const;
+    std::optional<QByteArrayView> Baytlar(int konum) const;
+
 private:
     void Adımla();
+    void AlanıDenetle(int konum) const; // a current row that has the field
     sqlite3* bağlantı_;
     detay::DeyimTutucu deyim_;
     std::vector<QString> sütunlar_; // the column names, read once: rows are read by name

@@ -11,6 +11,7 @@
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "common/TürkçeMetin.h"
 #include "data/Deyimler.h"
+#include "data/PersonelDökümü.h"
 #include "data/TatilTarihleri.h"
 #include "data/Veritabanı.h"
 #include "gui/OrtakYordamlarModülü.h"
@@ -125,8 +126,16 @@ void AnaForm::Yükle()
         KurumAdı = kurum.EOF_() ? QString() : kurum.Alan(QStringLiteral("KurumAdi")).toString();
         kurum.Kapat();
     });
-    ServisleriYükle();
-    Tuzak([this] { ui.ServisSeçKutusu->setCurrentText(QStringLiteral("Tümü")); });
+    // One scan of the staff table fills the chooser and "Tümü" as their two statements would;
+    // when it cannot, the statements themselves run.
+    std::optional<PersonelDökümü> döküm;
+    Yoksay([&] { döküm = PersonelDökümüOku(); });
+    if (döküm) {
+        DökümüGöster(std::move(*döküm));
+    } else {
+        ServisleriYükle();
+        Tuzak([this] { ui.ServisSeçKutusu->setCurrentText(QStringLiteral("Tümü")); });
+    }
     Tuzak([this] { ui.YılKutusu->SetValue(Bugün().year()); });
     Tuzak([this] { ui.AyKutusu->setCurrentIndex(Bugün().month() - 1); });
     Tuzak([this] { show(); });
@@ -185,6 +194,23 @@ void AnaForm::ServisleriYükle()
     kutu->setCurrentIndex(-1);
 }
 
+void AnaForm::DökümüGöster(PersonelDökümü döküm)
+{
+    QComboBox* kutu = ui.ServisSeçKutusu;
+    {
+        const QSignalBlocker engel(kutu);
+        kutu->clear();
+        kutu->addItem(QStringLiteral("Tümü"));
+        kutu->addItems(döküm.servisler);
+        kutu->setCurrentIndex(0);
+    }
+    {
+        const QSignalBlocker engel(ui.PersonelListesi);
+        ui.PersonelListesi->Kişiler().Doldur(döküm.kişiler);
+    }
+    PersonelListesi_Click();
+}
+
 void AnaForm::ServisSeçKutusu_Click()
 {
     PersonelListeKutusu* liste = ui.PersonelListesi;
@@ -199,9 +225,10 @@ void AnaForm::ServisSeçKutusu_Click()
         const bool tümü = TürkçeKüçükHarf(servis) == TürkçeKüçükHarf(QStringLiteral("Tümü"));
         SonuçKümesi kişiler =
             Veritabanı.KayıtKümesiAç(tümü ? Deyim::TümPersonel() : Deyim::ServisPersoneli(servis));
+        const int ad = kişiler.Konum(QStringLiteral("AdiSoyadi"));
+        const int nosu = kişiler.Konum(QStringLiteral("Nosu"));
         for (; !kişiler.EOF_(); kişiler.SonrakineGeç())
-            okunan.push_back({kişiler.Alan(QStringLiteral("AdiSoyadi")).toString(),
-                              kişiler.Alan(QStringLiteral("Nosu")).toInt()});
+            okunan.push_back({kişiler.Metin(ad), kişiler.Tamsayı(nosu)});
         kişiler.Kapat();
     });
     PersonelListesi_Click();
@@ -294,7 +321,7 @@ void AnaForm::SilDüğmesi_Click()
         return;
     PersonelModeli& kişiler = liste->Kişiler();
     MesajKutusunuOrtala();
-    if (MesajKutusu({kişiler.Metin(i) +
+    if (MesajKutusu({kişiler.Metin(i).toString() +
                          QStringLiteral(" adlı personeli SİLMEK istediğinizden emin misiniz?"),
                      MesajSimgesi::Soru, MesajDüğmeleri::EvetHayır, QStringLiteral("Tessaro"),
                      Yanıt::Hayır}) != Yanıt::Evet)

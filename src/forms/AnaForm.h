@@ -20,6 +20,7 @@ class QPoint;
 class QPrinter;
 class YazıcıNesnesi;
 struct FöyBilgileri;
+struct PersonelDökümü;
 
 class AnaForm : public QWidget
 {
@@ -56,6 +57,8 @@ protected:
 private:
     void KonumuYükle();
     void KonumuKaydet();
+    // The department chooser and "Tümü" from the first load's one scan, "Tümü" selected.
+    void DökümüGöster(PersonelDökümü döküm);
     void ServisSeçKutusu_Click();
     void PersonelListesi_Click();
     void BulKutusu_Change();

@@ -153,12 +153,18 @@ int ListedeBul(const PersonelModeli& liste, const QString& metin)
     if (metin.isEmpty())
         return -1;
     const QString baş = TürkçeKüçükHarf(metin);
-    const QChar ilk = baş.front();
+    QString anahtar;
     const int sayı = liste.rowCount();
     for (int i = 0; i < sayı; ++i) {
-        const QStringView anahtar = liste.Anahtar(i);
-        // The first letter rules out nearly every entry before the texts are compared.
-        if (!anahtar.isEmpty() && anahtar.front() == ilk && anahtar.startsWith(baş))
+        // Lowering a surrogate pair never changes its first half, so the small letters of a
+        // name's beginning are the beginning of its small letters. The first letter rules out
+        // nearly every entry before the rest is folded.
+        const QStringView ad = liste.Metin(i);
+        if (ad.size() < baş.size() || TürkçeKüçükHarfi(ad.front()) != baş.front())
+            continue;
+        anahtar.clear();
+        TürkçeKüçükHarfEkle(anahtar, ad.first(baş.size()));
+        if (anahtar == baş)
             return i;
     }
     return -1;

@@ -46,8 +46,8 @@ private:
 };
 
 // Index of the first entry, from the top, whose text begins with metin without regard to
-// letter case (Turkish rules); -1 when none does or metin is empty. The entries' texts are
-// compared in the small letters the list keeps for each, so only metin is folded here.
+// letter case (Turkish rules); -1 when none does or metin is empty. A name is folded into small
+// letters only as far as metin reaches, and only once its first letter matches.
 int ListedeBul(const PersonelModeli& liste, const QString& metin);
 
 // The mouse wheel turns the control's value only while the control (or the field it passes its

@@ -1,7 +1,6 @@
 #include "PersonelModeli.h"
 
 #include "common/Hata.h"
-#include "common/TürkçeMetin.h"
 
 void PersonelModeli::Doldur(const std::vector<Kişi>& kişiler)
 {
@@ -11,12 +10,11 @@ void PersonelModeli::Doldur(const std::vector<Kişi>& kişiler)
     metinler_.clear();
     qsizetype toplam = 0;
     for (const Kişi& kişi : kişiler)
-        toplam += 2 * kişi.adıSoyadı.size();
+        toplam += kişi.adıSoyadı.size();
     metinler_.reserve(toplam);
     for (const Kişi& kişi : kişiler) {
         satırlar_.push_back({metinler_.size(), kişi.adıSoyadı.size(), kişi.nosu, false});
         metinler_ += kişi.adıSoyadı;
-        TürkçeKüçükHarfEkle(metinler_, kişi.adıSoyadı);
     }
     endResetModel();
 }
@@ -55,6 +53,15 @@ int PersonelModeli::rowCount(const QModelIndex& üst) const
     return üst.isValid() ? 0 : int(satırlar_.size());
 }
 
+// The view asks for every row's index when it lays the rows out; the bounds are checked here
+// without the model's virtual row and column counts.
+QModelIndex PersonelModeli::index(int satır, int sütun, const QModelIndex& üst) const
+{
+    if (sütun != 0 || üst.isValid() || satır < 0 || size_t(satır) >= satırlar_.size())
+        return {};
+    return createIndex(satır, 0);
+}
+
 QVariant PersonelModeli::data(const QModelIndex& dizin, int rol) const
 {
     if (!dizin.isValid() || dizin.row() >= rowCount())
@@ -62,7 +69,7 @@ QVariant PersonelModeli::data(const QModelIndex& dizin, int rol) const
     const Satır& s = satırlar_[size_t(dizin.row())];
     switch (rol) {
     case Qt::DisplayRole:
-        return Ad(s).toString();
+        return Metin(dizin.row()).toString();
     case Qt::UserRole:
         return s.nosu;
     case Qt::CheckStateRole:

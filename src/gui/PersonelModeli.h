@@ -1,9 +1,11 @@
 #pragma once
 // The staff list's entries as one list model: each row a person's name (the text shown), Nosu
-// (Qt::UserRole) and mark (the check state, which the user toggles). The name is also kept in
-// small letters, folded once when the rows are set, for the search by the beginning of a name.
-// The texts of all rows share one buffer, so that replacing a list of thousands frees two
-// blocks rather than two per person. A row number outside the list is error 381.
+// (Qt::UserRole) and mark (the check state, which the user toggles). The names of all rows
+// share one buffer, so that replacing a list of thousands frees two blocks rather than one per
+// person, and the search reads them one after another. A row number outside the list is error
+// 381.
+
+#include "data/PersonelDökümü.h"
 
 #include <QAbstractListModel>
 #include <vector>
@@ -11,11 +13,7 @@
 class PersonelModeli : public QAbstractListModel
 {
 public:
-    struct Kişi
-    {
-        QString adıSoyadı;
-        qint32 nosu = 0;
-    };
+    using Kişi = PersonelSatırı;
 
     using QAbstractListModel::QAbstractListModel;
 
@@ -26,23 +24,22 @@ public:
     void HepsiniİşaretleVeyaTemizle(bool işaretle);
     void İşaretle(int satır, bool işaretle);
 
-    QString Metin(int satır) const { return Ad(Al(satır)).toString(); }
-    qint32 Nosu(int satır) const { return Al(satır).nosu; }
-    bool İşaretliMi(int satır) const { return Al(satır).işaretli; }
-    // The name in small letters by Turkish rules.
-    QStringView Anahtar(int satır) const
+    QStringView Metin(int satır) const
     {
         const Satır& s = Al(satır);
-        return QStringView(metinler_).mid(s.baş + s.uzunluk, s.uzunluk);
+        return QStringView(metinler_).mid(s.baş, s.uzunluk);
     }
+    qint32 Nosu(int satır) const { return Al(satır).nosu; }
+    bool İşaretliMi(int satır) const { return Al(satır).işaretli; }
 
     int rowCount(const QModelIndex& üst = {}) const override;
+    QModelIndex index(int satır, int sütun = 0, const QModelIndex& üst = {}) const override;
     QVariant data(const QModelIndex& dizin, int rol) const override;
     bool setData(const QModelIndex& dizin, const QVariant& değer, int rol) override;
     Qt::ItemFlags flags(const QModelIndex& dizin) const override;
 
 private:
-    // The row's name starts at baş in metinler_, its key (of the same length) right after it.
+    // The row's name starts at baş in metinler_.
     struct Satır
     {
         qsizetype baş;
@@ -50,7 +47,6 @@ private:
         qint32 nosu;
         bool işaretli;
     };
-    QStringView Ad(const Satır& s) const { return QStringView(metinler_).mid(s.baş, s.uzunluk); }
     const Satır& Al(int satır) const
     {
         if (satır < 0 || size_t(satır) >= satırlar_.size())

@@ -4,6 +4,7 @@
 #include "common/YazıcıNesnesi.h"
 
 #include <QCoreApplication>
+#include <QLibrary>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QUrl>
@@ -11,6 +12,40 @@
 #include <memory>
 
 namespace {
+
+// libcups, loaded at its first use rather than with the program: with the TLS stack it brings,
+// it was the largest part of the start that the window does not need. Qt's CUPS back end uses
+// the same library, loaded once.
+struct Cups
+{
+    decltype(&cupsGetDests) GetDests;
+    decltype(&cupsGetDest) GetDest;
+    decltype(&cupsGetOption) GetOption;
+    decltype(&cupsFreeDests) FreeDests;
+    decltype(&cupsLastError) LastError;
+    decltype(&cupsLastErrorString) LastErrorString;
+};
+
+template <class İşlev> İşlev Çöz(QLibrary& kitaplık, const char* ad)
+{
+    if (const QFunctionPointer işlev = kitaplık.resolve(ad))
+        return reinterpret_cast<İşlev>(işlev);
+    throw Hata(HataNo::YazıcıHatası, kitaplık.errorString());
+}
+
+const Cups& CupsKitaplığı()
+{
+    static const Cups cups = [] {
+        QLibrary kitaplık(QStringLiteral("cups"), 2);
+        return Cups{Çöz<decltype(&cupsGetDests)>(kitaplık, "cupsGetDests"),
+                    Çöz<decltype(&cupsGetDest)>(kitaplık, "cupsGetDest"),
+                    Çöz<decltype(&cupsGetOption)>(kitaplık, "cupsGetOption"),
+                    Çöz<decltype(&cupsFreeDests)>(kitaplık, "cupsFreeDests"),
+                    Çöz<decltype(&cupsLastError)>(kitaplık, "cupsLastError"),
+                    Çöz<decltype(&cupsLastErrorString)>(kitaplık, "cupsLastErrorString")};
+    }();
+    return cups;
+}
 
 // The printer object over Qt's printer: jobs are named, and a job the spooler refused counts
 // as a printer failure. Qt's CUPS back end reports no refusal itself, but it hands the job
@@ -31,8 +66,8 @@ protected:
         if (yazıcı_->printerState() == QPrinter::Error)
             YazıcıHatası(QStringLiteral("Sayfa yazıcıya gönderilemedi."));
         if (yazıcı_->outputFormat() == QPrinter::NativeFormat &&
-            cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-            YazıcıHatası(QString::fromUtf8(cupsLastErrorString()));
+            CupsKitaplığı().LastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+            YazıcıHatası(QString::fromUtf8(CupsKitaplığı().LastErrorString()));
     }
 
 private:
@@ -85,21 +120,22 @@ QString ParolasızAdres(const QString& adres)
 
 QList<YüklüYazıcı> YüklüYazıcılar()
 {
+    const Cups& cups = CupsKitaplığı();
     cups_dest_t* hedefler = nullptr;
-    const int sayı = cupsGetDests(&hedefler);
+    const int sayı = cups.GetDests(&hedefler);
     QList<YüklüYazıcı> yazıcılar;
     for (const QPrinterInfo& bilgi : QPrinterInfo::availablePrinters()) {
         const QString ad = bilgi.printerName();
         const QByteArray kuyruk = ad.section(QLatin1Char('/'), 0, 0).toUtf8();
         const QByteArray örnek = ad.section(QLatin1Char('/'), 1).toUtf8();
         QString adres;
-        if (const cups_dest_t* hedef = cupsGetDest(
+        if (const cups_dest_t* hedef = cups.GetDest(
                 kuyruk.constData(), örnek.isEmpty() ? nullptr : örnek.constData(), sayı, hedefler))
             adres =
-                QString::fromUtf8(cupsGetOption("device-uri", hedef->num_options, hedef->options));
+                QString::fromUtf8(cups.GetOption("device-uri", hedef->num_options, hedef->options));
         yazıcılar.append({ad, ParolasızAdres(adres)});
     }
-    cupsFreeDests(sayı, hedefler);
+    cups.FreeDests(sayı, hedefler);
     return yazıcılar;
 }
 
@@ -112,9 +148,10 @@ bool YazıcıYüklüMü(const QString& ad)
 // print support before the window is shown.
 bool YüklüYazıcıVarMı()
 {
+    const Cups& cups = CupsKitaplığı();
     cups_dest_t* hedefler = nullptr;
-    const int sayı = cupsGetDests(&hedefler);
-    cupsFreeDests(sayı, hedefler);
+    const int sayı = cups.GetDests(&hedefler);
+    cups.FreeDests(sayı, hedefler);
     return sayı > 0;
 }
 

@@ -11,7 +11,9 @@
 #include "forms/AnaForm.h"
 #include "gui/YazıcıApileri.h"
 
+#include <QAccessible>
 #include <QRegularExpression>
+#include <future>
 
 SistemKararı İşletimSistemiKararı(const SürümKaydı& kayıt)
 {
@@ -76,12 +78,21 @@ void Main()
     BaşlangıçTuzağı([] { AyarUygulamaAdı = QStringLiteral("Velnora\\") + Kaynak::ÜrünAdı(); });
     BaşlangıçTuzağı([] { VurguRengi = QColor(10, 80, 220); });
 
-    // From here on errors are ignored.
-    Yoksay([] { YazıcıVar = YüklüYazıcıVarMı(); });
-    Yoksay([] {
+    // From here on errors are ignored. The spooler is asked while the window is built, which
+    // does not need the answer: loading its library and asking it took longer than any other
+    // step before the window, and the question may wait on the network. On X the window's
+    // first list starts Qt's accessibility bridge, whose thread could not start while the
+    // library is being loaded; it is started first.
+    std::future<bool> yazıcıVar;
+    Yoksay([&] {
+        QAccessible::isActive();
+        yazıcıVar = std::async(std::launch::async, YüklüYazıcıVarMı);
+    });
+    Yoksay([&] {
         auto* pencere = new AnaForm;
         pencere->setAttribute(Qt::WA_DeleteOnClose);
         pencere->Yükle();
+        Yoksay([&] { YazıcıVar = yazıcıVar.get(); });
         TekKopyaKoruması::Dinle(ProgramBaşlığı, pencere);
     });
 }

@@ -45,6 +45,17 @@ private Q_SLOTS:
         QCOMPARE(Liste()->count(), 0);
     }
 
+    // A department that another tool stored as a blob leaves the load to the two statements,
+    // which list it after the texts.
+    void blobServis()
+    {
+        ortam->Çalıştır(u"UPDATE PersonelBilgileriTablosu SET Servisi = X'41' WHERE Nosu = 3"_s);
+        Aç();
+        QComboBox* servis = D<QComboBox>("ServisSeçKutusu");
+        QCOMPARE(servis->itemText(2), u"A"_s);
+        QCOMPARE(Liste()->count(), 3);
+    }
+
     // A deletion asks first; then the entry above the deleted one is current, with its record.
     void silme()
     {

@@ -3,6 +3,7 @@
 
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "data/Deyimler.h"
+#include "destek/CupsSunucusu.h"
 #include "destek/TestOrtamı.h"
 #include "startup/BaşlangıçModülü.h"
 #include "startup/TekKopyaKoruması.h"
@@ -45,6 +46,10 @@ private Q_SLOTS:
             TekKopyaKoruması::Dinle(çalışan->windowTitle(), çalışan);
         }
         QVERIFY(durum != 2 || QFile::remove(ortam.VeritabanıYolu()));
+        std::optional<CupsSunucusu> yazıcı; // asked for beside the building of the window
+        if (durum == 0)
+            yazıcı.emplace(QStringList{u"A"_s});
+        YazıcıVar = false;
         QProcess ikinci;
         const QString program = ortam.ProgramKlasörü() + u"Tessaro"_s;
         if (durum == 0) {
@@ -69,6 +74,7 @@ private Q_SLOTS:
         QCOMPARE(ProgramKlasörü, durum == 1 ? QString() : ortam.ProgramKlasörü());
         QCOMPARE(AyarUygulamaAdı, durum ? QString() : u"Velnora\\Tessaro"_s);
         QCOMPARE(VurguRengi, durum ? QColor() : QColor(10, 80, 220));
+        QCOMPARE(YazıcıVar, durum == 0);
         QCOMPARE(QApplication::topLevelWidgets().size(), durum ? 1 : 2);
         QTRY_COMPARE(çalışan->isMinimized(), false);
         QCOMPARE(çalışan->isVisible(), durum == 1);
