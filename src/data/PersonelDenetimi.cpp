@@ -46,7 +46,7 @@ std::optional<Kusur> PersoneliDenetle(const PersonelKaydı& kayıt,
         return Kusur{Kusur::AdSoyadYok, AdSoyadAlanı,
                      QStringLiteral("Personelin AD ve SOYADI'nı girmeniz gerekiyor!"),
                      QStringLiteral("ad soyad yok")};
-    if (adSoyad.lastIndexOf(QLatin1Char(' ')) < 0)
+    if (!adSoyad.contains(QLatin1Char(' ')))
         return Kusur{Kusur::SoyadYok, AdSoyadAlanı,
                      QStringLiteral("Personelin SOYADI'nı girmeniz gerekiyor!"),
                      QStringLiteral("soyad yok")};

@@ -85,6 +85,8 @@ private Q_SLOTS:
         Satır("ilk çalıştırma", "yedeksiz", bugünSaat9, "", {u"açık"_s, yeni, vtb});
         // A new account has no data folder yet.
         Satır("yeni hesap", "yeni hesap", bugünSaat9, "", {u"açık"_s, yeni, vtb});
+        // A start killed while it made the copy left its file where the copy is made.
+        Satır("artık geçici dosya", "artık", dün, "", {u"açık"_s, yeni, vtb});
         // The journal and logs of the lost file are moved aside, not played into the copy.
         Satır("silinmiş, evet", "silinmiş", dün, "E",
               {soru, u"açık"_s, eski,
@@ -121,6 +123,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(ydkKlasörü));
         QVERIFY(QFile::copy(vtb, ydk));
         Kurum(vtb, u"UPDATE KurumTablosu SET KurumAdi='YENİ'"_s);
+        if (QFile artık(GeçiciYol(ydk)); durum == u"artık"_s && artık.open(QIODevice::WriteOnly))
+            artık.write("yarım");
         if (durum.endsWith(u"yedeksiz"_s))
             QVERIFY(QFile::remove(ydk));
         if (durum == u"yeni hesap"_s) {

@@ -76,21 +76,36 @@ private Q_SLOTS:
         QCOMPARE(servis->currentIndex(), -1);
     }
 
-    // The edit button opens the edit dialog modally, owned by the window, with the record shown.
-    void degistirPenceresi()
+    // Each button opens its window modally, owned by the main window; the edit dialog with the
+    // record shown, and the window itself carries the program's icon.
+    void pencereler_data()
     {
+        QTest::addColumn<QString>("düğme");
+        QTest::addColumn<QString>("pencere"); // its title and the texts of its one-line boxes
+        QTest::newRow("değiştir") << u"DeğiştirDüğmesi"_s
+                                  << u"Personel Bilgilerini Değiştir|101|Ayşe Su|Memur|Acil|2|"_s;
+        QTest::newRow("ekle") << u"EkleDüğmesi"_s << u"Yeni Personel Ekleme||||||"_s;
+        QTest::newRow("hakkında") << u"HakkındaDüğmesi"_s << u"Hakkında|"_s;
+        QTest::newRow("mesai") << u"MesaiSüresiBelirlemeDüğmesi"_s
+                               << u"Mesai Süresi Belirleme|8|8|"_s;
+        QTest::newRow("kurum") << u"KurumAdıGirişiDüğmesi"_s << u"Kurum Bilgisi Girişi|"_s;
+    }
+    void pencereler()
+    {
+        QFETCH(QString, düğme);
+        QFETCH(QString, pencere);
+        QVERIFY(!form->windowIcon().isNull());
         Tıkla(1);
-        QString başlık, kutular;
+        QString görülen;
         QVERIFY(PenceredeYap(
-            [this] { QTest::mouseClick(D<QPushButton>("DeğiştirDüğmesi"), Qt::LeftButton); },
-            [&](QWidget* pencere) {
-                QVERIFY(pencere->parentWidget() == form.get());
-                başlık = pencere->windowTitle();
-                for (const QLineEdit* kutu : pencere->findChildren<QLineEdit*>())
-                    kutular += kutu->text() + u'|';
+            [&] { QTest::mouseClick(D<QPushButton>(düğme.toUtf8().constData()), Qt::LeftButton); },
+            [&](QWidget* açılan) {
+                QCOMPARE(açılan->parentWidget(), form.get());
+                görülen = açılan->windowTitle() + u'|';
+                for (const QLineEdit* kutu : açılan->findChildren<QLineEdit*>())
+                    görülen += kutu->text() + u'|';
             }));
-        QCOMPARE(başlık, u"Personel Bilgilerini Değiştir"_s);
-        QCOMPARE(kutular, u"101|Ayşe Su|Memur|Acil|2|"_s);
+        QCOMPARE(görülen, pencere);
     }
 
     // The window opens where it was closed, or centred when its title bar would be off screen.

@@ -227,6 +227,10 @@ private Q_SLOTS:
                 "\xEF\xBB\xBFSicili;Adı Soyadı;Ünvanı;Servisi;Sıra No\r\n13;Oya SU;Memur;Acil;\r\n"
                 "500;Ece NAZ;Şef;Acil;1\r\n12;Can O’BRİEN;Memur;Bilgi İşlem;007\r\n"
                 "9223372036854775807;Ali VELİ;\"Şef; \"\"1\"\"\";Acil;10\r\n");
+        // A file that cannot be replaced keeps what it held, and nothing is left beside it.
+        const DosyaEngeli engel({u"chattr"_s, u"+i"_s, yol}, {u"chattr"_s, u"-i"_s, yol});
+        QVERIFY(!PersonelListesiniYaz(KayıtlıPersonel(), yol));
+        QCOMPARE(QDir(klasör.path()).entryList({ad + u".*"_s}, QDir::Files), QStringList());
         for (const char* hücre : {R"(<c r="A4"><v>12</v></c>)", R"(<c r="E3"><v>1</v></c>)"})
             QVERIFY(
                 ad.endsWith(u"csv") ||
