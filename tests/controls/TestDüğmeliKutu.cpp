@@ -74,6 +74,9 @@ private Q_SLOTS:
         });
         QTest::keyClick(alan, Qt::Key_3);
         QCOMPARE(alan->text(), u"1223"_s);
+        QCOMPARE(ui.YılKutusu->Value(), 2025); // the value follows only a number within bounds
+        QTest::keyClick(alan, Qt::Key_Left, Qt::ControlModifier); // a key that types nothing
+        QCOMPARE(alan->cursorPosition(), 0);
         QSignalSpy girişler(ui.YılKutusu, &DüğmeliKutu::GotFocus);
         MenüdenSeç(alan);
         QTRY_VERIFY(alan->hasFocus());

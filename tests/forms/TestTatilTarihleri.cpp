@@ -107,13 +107,20 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         Tıkla("ListedenÇıkarDüğmesi");
         QCOMPARE(Liste(), u"/20.03.2026/21.03.2026"_s);
         ortam.Çalıştır(u"ALTER TABLE Eski RENAME TO TatilTarihleriTablosu"_s);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
         Bul<DüğmeliKutu>("YılKutusu")->DeğerKutusu()->setFocus(); // a year back, a month back
         for (Qt::Key tuş : {Qt::Key_Down, Qt::Key_Tab, Qt::Key_Up})
             QTest::keyClick(form->focusWidget(), tuş);
+        QCOMPARE(Bul<QLabel>("Etiket1")->palette().color(QPalette::WindowText), VurguRengi);
         for (int i = 0; i < 2; ++i) // none of the days added in February, then none added at all
             MenüdenSeç(Bul("TatilTarihleriListesi"));
         QVERIFY(ortam.gösterilen.end()[-2].metin.contains(u"Listede yalnızca Şubat ayının"_s));
         QVERIFY(!ortam.gösterilen.back().metin.contains(u"Listede yalnızca"_s));
+        ortam.SaatiAyarla(QDateTime(QDate(2024, 5, 15), QTime(9, 0)));
+        Tıkla("BugüneGitDüğmesi");
+        QCOMPARE(Bul("AyKutusu")->currentRow(), 4);
+        QCOMPARE(SeçilenTarih, QDate(2024, 5, 15));
         Tıkla("KapatDüğmesi");
         QVERIFY(!form->isVisible());
     }
