@@ -120,6 +120,9 @@ private Q_SLOTS:
             << "\xFF\xFE" + QStringEncoder(QStringConverter::Utf16LE)(
                                 Csv(u"Sicil Numarası;Ad Soyadı;Ünvanı;Bölümü"_s, u';'))
             << QString(Okunan).replace(u"|1|"_s, u"||"_s).replace(u"|2|"_s, u"||"_s);
+        QTest::newRow("ad ilk sütunda")
+            << u"a.csv"_s << QByteArray("Ad Soyad;Sicil;Ünvan;Birim\nali veli;5;Memur;Arşiv")
+            << u"5|Ali VELİ|Memur|Arşiv||Eklenecek"_s;
         const QString xlsx = u"Dosya bozuk ya da bir Excel çalışma kitabı (.xlsx) değil."_s;
         const QString parola =
             u"Dosya parolayla korunuyor. Parolasını kaldırıp yeniden kaydettikten sonra deneyiniz."_s;
