@@ -1,10 +1,10 @@
 #include "YazıcıApileri.h"
 
 #include "common/Hata.h"
+#include "common/Kitaplık.h"
 #include "common/YazıcıNesnesi.h"
 
 #include <QCoreApplication>
-#include <QLibrary>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QUrl>
@@ -18,31 +18,21 @@ namespace {
 // the same library, loaded once.
 struct Cups
 {
-    decltype(&cupsGetDests) GetDests;
-    decltype(&cupsGetDest) GetDest;
-    decltype(&cupsGetOption) GetOption;
-    decltype(&cupsFreeDests) FreeDests;
-    decltype(&cupsLastError) LastError;
-    decltype(&cupsLastErrorString) LastErrorString;
+    decltype(&::cupsGetDests) cupsGetDests;
+    decltype(&::cupsGetDest) cupsGetDest;
+    decltype(&::cupsGetOption) cupsGetOption;
+    decltype(&::cupsFreeDests) cupsFreeDests;
+    decltype(&::cupsLastError) cupsLastError;
+    decltype(&::cupsLastErrorString) cupsLastErrorString;
 };
-
-template <class İşlev> İşlev Çöz(QLibrary& kitaplık, const char* ad)
-{
-    if (const QFunctionPointer işlev = kitaplık.resolve(ad))
-        return reinterpret_cast<İşlev>(işlev);
-    throw Hata(HataNo::YazıcıHatası, kitaplık.errorString());
-}
 
 const Cups& CupsKitaplığı()
 {
     static const Cups cups = [] {
-        QLibrary kitaplık(QStringLiteral("cups"), 2);
-        return Cups{Çöz<decltype(&cupsGetDests)>(kitaplık, "cupsGetDests"),
-                    Çöz<decltype(&cupsGetDest)>(kitaplık, "cupsGetDest"),
-                    Çöz<decltype(&cupsGetOption)>(kitaplık, "cupsGetOption"),
-                    Çöz<decltype(&cupsFreeDests)>(kitaplık, "cupsFreeDests"),
-                    Çöz<decltype(&cupsLastError)>(kitaplık, "cupsLastError"),
-                    Çöz<decltype(&cupsLastErrorString)>(kitaplık, "cupsLastErrorString")};
+        Kitaplık k("cups", 2, HataNo::YazıcıHatası);
+        return Cups{KITAPLIK_ISLEVI(k, cupsGetDests),  KITAPLIK_ISLEVI(k, cupsGetDest),
+                    KITAPLIK_ISLEVI(k, cupsGetOption), KITAPLIK_ISLEVI(k, cupsFreeDests),
+                    KITAPLIK_ISLEVI(k, cupsLastError), KITAPLIK_ISLEVI(k, cupsLastErrorString)};
     }();
     return cups;
 }
@@ -66,8 +56,8 @@ protected:
         if (yazıcı_->printerState() == QPrinter::Error)
             YazıcıHatası(QStringLiteral("Sayfa yazıcıya gönderilemedi."));
         if (yazıcı_->outputFormat() == QPrinter::NativeFormat &&
-            CupsKitaplığı().LastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-            YazıcıHatası(QString::fromUtf8(CupsKitaplığı().LastErrorString()));
+            CupsKitaplığı().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+            YazıcıHatası(QString::fromUtf8(CupsKitaplığı().cupsLastErrorString()));
     }
 
 private:
@@ -122,20 +112,20 @@ QList<YüklüYazıcı> YüklüYazıcılar()
 {
     const Cups& cups = CupsKitaplığı();
     cups_dest_t* hedefler = nullptr;
-    const int sayı = cups.GetDests(&hedefler);
+    const int sayı = cups.cupsGetDests(&hedefler);
     QList<YüklüYazıcı> yazıcılar;
     for (const QPrinterInfo& bilgi : QPrinterInfo::availablePrinters()) {
         const QString ad = bilgi.printerName();
         const QByteArray kuyruk = ad.section(QLatin1Char('/'), 0, 0).toUtf8();
         const QByteArray örnek = ad.section(QLatin1Char('/'), 1).toUtf8();
         QString adres;
-        if (const cups_dest_t* hedef = cups.GetDest(
+        if (const cups_dest_t* hedef = cups.cupsGetDest(
                 kuyruk.constData(), örnek.isEmpty() ? nullptr : örnek.constData(), sayı, hedefler))
-            adres =
-                QString::fromUtf8(cups.GetOption("device-uri", hedef->num_options, hedef->options));
+            adres = QString::fromUtf8(
+                cups.cupsGetOption("device-uri", hedef->num_options, hedef->options));
         yazıcılar.append({ad, ParolasızAdres(adres)});
     }
-    cups.FreeDests(sayı, hedefler);
+    cups.cupsFreeDests(sayı, hedefler);
     return yazıcılar;
 }
 
@@ -150,8 +140,8 @@ bool YüklüYazıcıVarMı()
 {
     const Cups& cups = CupsKitaplığı();
     cups_dest_t* hedefler = nullptr;
-    const int sayı = cups.GetDests(&hedefler);
-    cups.FreeDests(sayı, hedefler);
+    const int sayı = cups.cupsGetDests(&hedefler);
+    cups.cupsFreeDests(sayı, hedefler);
     return sayı > 0;
 }
 

@@ -1,6 +1,7 @@
 #include "PersonelDışaAktarımı.h"
 
 #include "common/Hata.h"
+#include "common/Kitaplık.h"
 #include "data/Deyimler.h"
 #include "data/GüvenliDosya.h"
 #include "data/Veritabanı.h"
@@ -24,32 +25,59 @@ bool SayıHücresiMi(const QString& metin)
                        [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
+// libxlsxwriter, loaded at the first workbook written.
+struct XlsxWriter
+{
+    decltype(&::workbook_new) workbook_new;
+    decltype(&::workbook_add_worksheet) workbook_add_worksheet;
+    decltype(&::workbook_add_format) workbook_add_format;
+    decltype(&::format_set_bold) format_set_bold;
+    decltype(&::worksheet_set_column) worksheet_set_column;
+    decltype(&::worksheet_write_string) worksheet_write_string;
+    decltype(&::worksheet_write_number) worksheet_write_number;
+    decltype(&::workbook_close) workbook_close;
+};
+
+const XlsxWriter& XlsxWriterKitaplığı()
+{
+    static const XlsxWriter xlsx = [] {
+        Kitaplık k("xlsxwriter", 4, HataNo::GeçersizÇağrı);
+        return XlsxWriter{
+            KITAPLIK_ISLEVI(k, workbook_new),           KITAPLIK_ISLEVI(k, workbook_add_worksheet),
+            KITAPLIK_ISLEVI(k, workbook_add_format),    KITAPLIK_ISLEVI(k, format_set_bold),
+            KITAPLIK_ISLEVI(k, worksheet_set_column),   KITAPLIK_ISLEVI(k, worksheet_write_string),
+            KITAPLIK_ISLEVI(k, worksheet_write_number), KITAPLIK_ISLEVI(k, workbook_close)};
+    }();
+    return xlsx;
+}
+
 bool XlsxYaz(const std::vector<PersonelKaydı>& kayıtlar, const QString& yol)
 {
-    lxw_workbook* kitap = workbook_new(QFile::encodeName(GeçiciYol(yol)).constData());
+    const XlsxWriter& xlsx = XlsxWriterKitaplığı();
+    lxw_workbook* kitap = xlsx.workbook_new(QFile::encodeName(GeçiciYol(yol)).constData());
     if (!kitap)
         return false;
-    lxw_worksheet* sayfa = workbook_add_worksheet(kitap, "Personel Listesi");
-    lxw_format* kalın = workbook_add_format(kitap);
-    format_set_bold(kalın);
-    lxw_error sonuç = worksheet_set_column(sayfa, 0, 4, 24, nullptr);
+    lxw_worksheet* sayfa = xlsx.workbook_add_worksheet(kitap, "Personel Listesi");
+    lxw_format* kalın = xlsx.workbook_add_format(kitap);
+    xlsx.format_set_bold(kalın);
+    lxw_error sonuç = xlsx.worksheet_set_column(sayfa, 0, 4, 24, nullptr);
     for (lxw_col_t sütun = 0; sütun < ListeBaşlıkları.size(); ++sütun)
         if (sonuç == LXW_NO_ERROR)
-            sonuç = worksheet_write_string(sayfa, 0, sütun, ListeBaşlıkları[sütun], kalın);
+            sonuç = xlsx.worksheet_write_string(sayfa, 0, sütun, ListeBaşlıkları[sütun], kalın);
     for (lxw_row_t satır = 1; satır <= kayıtlar.size() && sonuç == LXW_NO_ERROR; ++satır) {
         const PersonelKaydı& kayıt = kayıtlar[satır - 1];
         for (lxw_col_t sütun = 0; sütun < kayıt.size() && sonuç == LXW_NO_ERROR; ++sütun) {
             const QString& metin = kayıt[sütun];
             const bool sayıAlanı = sütun == SicilAlanı || sütun == SıraNoAlanı;
             if (sayıAlanı && SayıHücresiMi(metin))
-                sonuç = worksheet_write_number(sayfa, satır, sütun, metin.toDouble(), nullptr);
+                sonuç = xlsx.worksheet_write_number(sayfa, satır, sütun, metin.toDouble(), nullptr);
             else if (!metin.isEmpty())
-                sonuç = worksheet_write_string(sayfa, satır, sütun, metin.toUtf8().constData(),
-                                               nullptr);
+                sonuç = xlsx.worksheet_write_string(sayfa, satır, sütun, metin.toUtf8().constData(),
+                                                    nullptr);
         }
     }
     // Closing writes the file, and frees the workbook whatever happened before.
-    return workbook_close(kitap) == LXW_NO_ERROR && sonuç == LXW_NO_ERROR;
+    return xlsx.workbook_close(kitap) == LXW_NO_ERROR && sonuç == LXW_NO_ERROR;
 }
 
 QString CsvAlanı(const QString& metin)
