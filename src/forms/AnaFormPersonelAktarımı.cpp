@@ -81,8 +81,9 @@ void AnaForm::PersonelListesiniDışaAktar_Click()
     const QString uzantı = QFileInfo(yol).suffix().toLower();
     if (uzantı != u"xlsx" && uzantı != u"csv")
         yol += süzgeç == CsvSüzgeci ? QStringLiteral(".csv") : QStringLiteral(".xlsx");
-    std::vector<PersonelKaydı> kayıtlar;
-    if (Tuzak([&] { kayıtlar = KayıtlıPersonel(); }) && !PersonelListesiniYaz(kayıtlar, yol))
+    // Reading the register or loading the writer's library may fail as well as the writing.
+    bool yazıldı = false;
+    if (Tuzak([&] { yazıldı = PersonelListesiniYaz(KayıtlıPersonel(), yol); }) && !yazıldı)
         Uyar(QStringLiteral("Personel listesi dışa aktarılamadı:\r\n\r\n") +
              QDir::toNativeSeparators(yol));
 }
