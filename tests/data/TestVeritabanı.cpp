@@ -60,7 +60,7 @@ private Q_SLOTS:
         const QString sil = u"DELETE * FROM TatilTarihleriTablosu WHERE TatilTarihi="_s;
         Satır("olmayan gün", sil + u"#2/30/2024#"_s, u"3075"_s);
         Satır("boş karakterli yıl", sil + u"#3/1/202"_s + QChar(0) + u"4#"_s, u"3075"_s);
-        Satır("sonunda boşluklar", u"DELETE * FROM KurumTablosu \r\n\t"_s, u"0"_s);
+        Satır("sonunda boşluklar", u"DELETE * FROM KurumTablosu; \r\n\t"_s, u"0"_s);
         Satır("iki deyim", u"DELETE * FROM KurumTablosu; DELETE * FROM KurumTablosu"_s, u"3075"_s);
         Satır(
             "yinelenen gün",

@@ -79,6 +79,7 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         Hücre(15);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
         QTRY_COMPARE(Liste(), u"/6.01.2024/16.01.2024/31.01.2024"_s);
+        QVERIFY(Bul<QLabel>("GünEtiketi15")->font().bold()); // marked at once
         Bul("TatilTarihleriListesi")->setCurrentRow(1);
         ortam.yanıtlar = {Yanıt::Evet};
         Tıkla("ListedenÇıkarDüğmesi");
@@ -113,6 +114,8 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         for (Qt::Key tuş : {Qt::Key_Down, Qt::Key_Tab, Qt::Key_Up})
             QTest::keyClick(form->focusWidget(), tuş);
         QCOMPARE(Bul<QLabel>("Etiket1")->palette().color(QPalette::WindowText), VurguRengi);
+        QCOMPARE(Bul<QLabel>("Etiket0")->palette().color(QPalette::WindowText),
+                 form->palette().color(QPalette::WindowText));
         for (int i = 0; i < 2; ++i) // none of the days added in February, then none added at all
             MenüdenSeç(Bul("TatilTarihleriListesi"));
         QVERIFY(ortam.gösterilen.end()[-2].metin.contains(u"Listede yalnızca Şubat ayının"_s));
@@ -120,6 +123,7 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         ortam.SaatiAyarla(QDateTime(QDate(2024, 5, 15), QTime(9, 0)));
         Tıkla("BugüneGitDüğmesi");
         QCOMPARE(Bul("AyKutusu")->currentRow(), 4);
+        QCOMPARE(Bul("AyKutusu")->count(), 12);
         QCOMPARE(SeçilenTarih, QDate(2024, 5, 15));
         Tıkla("KapatDüğmesi");
         QVERIFY(!form->isVisible());
