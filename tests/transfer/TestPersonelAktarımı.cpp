@@ -149,10 +149,16 @@ private Q_SLOTS:
         QTest::newRow("çok satır")
             << u"a.ods"_s << KlasörüZiple(QFINDTESTDATA("uzun.ods"))
             << u"Dosyada çok fazla satır var: en çok 100.000 dolu satır okunabilir."_s;
+        const QString başlıkYok =
+            u"Dosyanın ilk 10 dolu satırında personel listesinin başlık satırı bulunamadı.\r\n\r\nBaşlık satırında şu sütunlar bulunmalıdır:\r\n• Sicil: \"Sicil\", \"Sicili\", \"Sicil No\" ya da \"Sicil Numarası\"\r\n• Adı ve soyadı: \"Adı Soyadı\", \"Ad Soyad\", \"Adı ve Soyadı\", \"Ad Soyadı\" ya da ayrı \"Adı\" ve \"Soyadı\" sütunları\r\n• Ünvan: \"Ünvan\", \"Ünvanı\", \"Unvan\", \"Unvanı\", \"Görevi\" ya da \"Kadro Ünvanı\"\r\n• Servis: \"Servis\", \"Servisi\", \"Birim\", \"Birimi\", \"Bölüm\" ya da \"Bölümü\"\r\n• İsteğe bağlı olarak sıra numarası: \"Sıra\", \"Sıra No\" ya da \"Sıra Numarası\""_s;
         QTest::newRow("başlık 11. satırda")
             << u"a.csv"_s
             << (QByteArray("a\n").repeated(10) + "Sicili;Adı Soyadı;Ünvanı;Servisi\n1;a b;c;d")
-            << u"Dosyanın ilk 10 dolu satırında personel listesinin başlık satırı bulunamadı.\r\n\r\nBaşlık satırında şu sütunlar bulunmalıdır:\r\n• Sicil: \"Sicil\", \"Sicili\", \"Sicil No\" ya da \"Sicil Numarası\"\r\n• Adı ve soyadı: \"Adı Soyadı\", \"Ad Soyad\", \"Adı ve Soyadı\", \"Ad Soyadı\" ya da ayrı \"Adı\" ve \"Soyadı\" sütunları\r\n• Ünvan: \"Ünvan\", \"Ünvanı\", \"Unvan\", \"Unvanı\", \"Görevi\" ya da \"Kadro Ünvanı\"\r\n• Servis: \"Servis\", \"Servisi\", \"Birim\", \"Birimi\", \"Bölüm\" ya da \"Bölümü\"\r\n• İsteğe bağlı olarak sıra numarası: \"Sıra\", \"Sıra No\" ya da \"Sıra Numarası\""_s;
+            << başlıkYok;
+        for (const char* başlık : {"Ad Soyad;Ünvan;Servis", "Sicil;Adı;Ünvan;Servis",
+                                   "Sicil;Ad Soyad;Servis", "Sicil;Ad Soyad;Ünvan"})
+            QTest::addRow("eksik başlık %s", başlık)
+                << u"a.csv"_s << QByteArray(başlık) + "\n1;a b;c" << başlıkYok;
     }
     void okuma()
     {
