@@ -1,15 +1,28 @@
 // The main window on a test database: a record removed behind its back, a deletion, the edit
 // dialog its button opens, and the chosen month's holiday set and calendar.
 
+#include "Kaynaklar.h"
 #include "common/OrtakDeğişkenlerModülü.h"
 #include "controls/DüğmeliKutu.h"
 #include "destek/AnaFormTesti.h"
+#include "forms/HakkındaFormu.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLineEdit>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+
+// The addresses handed to the system's browser (ASCII names: moc takes them).
+class AdresKaydi : public QObject
+{
+    Q_OBJECT
+public:
+    QStringList adresler;
+public Q_SLOTS:
+    void Ac(const QUrl& adres) { adresler << adres.toString(); }
+};
 
 class TestAnaForm : public AnaFormTesti
 {
@@ -106,6 +119,30 @@ private Q_SLOTS:
                     görülen += kutu->text() + u'|';
             }));
         QCOMPARE(görülen, pencere);
+    }
+
+    // The maker's link: underlined while the mouse is on it, opened by a left click only.
+    void yapimciBaglantisi()
+    {
+        AdresKaydi kayıt;
+        QDesktopServices::setUrlHandler(u"https"_s, &kayıt, "Ac");
+        const auto bırak = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"https"_s); });
+        HakkındaFormu hakkında(form.get());
+        hakkında.show();
+        auto* bağlantı = hakkında.findChild<QLabel*>(u"VelnoraEtiketi"_s);
+        const auto üstünden = [](QWidget* w) {
+            QMouseEvent olay(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(w, &olay);
+        };
+        üstünden(bağlantı);
+        QVERIFY(bağlantı->font().underline());
+        üstünden(hakkında.findChild<QWidget*>(u"Altlık"_s));
+        QVERIFY(!bağlantı->font().underline());
+        QTest::mouseClick(bağlantı, Qt::RightButton);
+        QCOMPARE(kayıt.adresler, QStringList());
+        QTest::mouseClick(bağlantı, Qt::LeftButton);
+        QCOMPARE(kayıt.adresler, QStringList{Kaynak::YapımcıAdresi()});
     }
 
     // The window opens where it was closed, or centred when its title bar would be off screen.
