@@ -100,6 +100,7 @@ private Q_SLOTS:
             QCOMPARE(HataNumarası([&] { Deyim::PersonelEkle(sicil, u"o'n"_s, {}, {}, {}); }), 3075);
         SonuçKümesi k = Veritabanı.KayıtKümesiAç(Deyim::TümPersonel());
         QCOMPARE(HataNumarası([&] { k.Alan(3); }), 3265);
+        QCOMPARE(HataNumarası([&] { k.Tamsayı(3); }), 3265);
         for (int i = 0; i < 4; ++i)
             k.SonrakineGeç();
         QCOMPARE(HataNumarası([&] { k.Alan(0); }), HataNo::GeçerliKayıtYok);
