@@ -43,9 +43,12 @@ private Q_SLOTS:
         QCOMPARE(ui.YılKutusu->Text() + u' ' + ortam->gösterilen.at(0).metin,
                  u"2050 Belirlediğiniz değer, 2008 ile 2050 arasında olmalıdır!"_s);
         QCOMPARE(kap->focusWidget(), alan);
+        QTest::keyClicks(alan, u"2060"_s); // so does a press on another control
+        QTest::mouseClick(ui.ÖncekiKutu, Qt::LeftButton);
+        QCOMPARE(kap->focusWidget(), alan);
         QTest::keyClick(alan, Qt::Key_Enter, Qt::KeypadModifier); // the keypad's Enter moves on
         QVERIFY(kap->focusWidget() != alan);
-        QCOMPARE(ortam->gösterilen.size(), size_t(1));
+        QCOMPARE(ortam->gösterilen.size(), size_t(2));
     }
 
     // Only digits are typed, up to the field's length, by any key path; an emptied field shows a

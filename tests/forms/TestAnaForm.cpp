@@ -131,8 +131,7 @@ private Q_SLOTS:
         hakkında.show();
         auto* bağlantı = hakkında.findChild<QLabel*>(u"VelnoraEtiketi"_s);
         const auto üstünden = [](QWidget* w) {
-            QMouseEvent olay(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)),
-                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QMouseEvent olay(QEvent::MouseMove, {2, 2}, {2, 2}, Qt::NoButton, {}, {});
             QApplication::sendEvent(w, &olay);
         };
         üstünden(bağlantı);

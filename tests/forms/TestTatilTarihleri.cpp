@@ -114,8 +114,7 @@ private Q_SLOTS: // moc reads slot names in ASCII only
         for (Qt::Key tuş : {Qt::Key_Down, Qt::Key_Tab, Qt::Key_Up})
             QTest::keyClick(form->focusWidget(), tuş);
         QCOMPARE(Bul<QLabel>("Etiket1")->palette().color(QPalette::WindowText), VurguRengi);
-        QCOMPARE(Bul<QLabel>("Etiket0")->palette().color(QPalette::WindowText),
-                 form->palette().color(QPalette::WindowText));
+        QCOMPARE(Bul<QLabel>("Etiket0")->palette().windowText(), form->palette().windowText());
         for (int i = 0; i < 2; ++i) // none of the days added in February, then none added at all
             MenüdenSeç(Bul("TatilTarihleriListesi"));
         QVERIFY(ortam.gösterilen.end()[-2].metin.contains(u"Listede yalnızca Şubat ayının"_s));
